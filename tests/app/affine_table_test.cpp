@@ -1,0 +1,241 @@
+// affine-table run as a separate process, the way a terminal runs it.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "logic/main_form.h"
+#include "logic/utf8.h"
+
+extern char** environ;
+
+namespace {
+
+enum class Stdout { Captured, Closed, BrokenPipe, Full };
+
+struct ProcessOutcome {
+    std::string out;
+    std::string err;
+    int status = 0;
+
+    bool ExitedWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+};
+
+// What the program wrote into an in-memory file.
+std::string Contents(int fd) {
+    std::string contents;
+    char buffer[4096];
+    for (ssize_t got;
+         (got = pread(fd, buffer, sizeof buffer, static_cast<off_t>(contents.size()))) > 0;) {
+        contents.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(fd);
+    return contents;
+}
+
+// Runs the program to its end, with SIGPIPE at its default unless `ignoreSigpipe`. Its output goes
+// to in-memory files, so that neither stream can block the other.
+ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
+                              Stdout stdoutTo = Stdout::Captured, bool ignoreSigpipe = false) {
+    const int out = memfd_create("stdout", MFD_CLOEXEC);
+    const int err = memfd_create("stderr", MFD_CLOEXEC);
+    int pipeEnds[2] = {-1, -1};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    switch (stdoutTo) {
+        case Stdout::Captured:
+            posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
+            break;
+        case Stdout::Closed:
+            posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+            break;
+        case Stdout::BrokenPipe:  // the reading end is gone before the program starts
+            EXPECT_EQ(pipe2(pipeEnds, O_CLOEXEC), 0);
+            close(pipeEnds[0]);
+            posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+            break;
+        case Stdout::Full:
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+            break;
+    }
+    posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
+    std::signal(SIGPIPE, ignoreSigpipe ? SIG_IGN : SIG_DFL);
+
+    std::vector<char*> argv{const_cast<char*>(AFFINE_TABLE_PATH)};
+    for (const std::string& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    ProcessOutcome outcome;
+    pid_t pid = 0;
+    EXPECT_EQ(posix_spawn(&pid, AFFINE_TABLE_PATH, &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    EXPECT_EQ(waitpid(pid, &outcome.status, 0), pid);
+    std::signal(SIGPIPE, SIG_DFL);
+    if (pipeEnds[1] >= 0) {
+        close(pipeEnds[1]);
+    }
+    outcome.out = Contents(out);
+    outcome.err = Contents(err);
+    return outcome;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "the output does not end with a line break";
+    return lines;
+}
+
+MainForm LoadedForm() {
+    MainForm form;
+    form.Form_Load();
+    return form;
+}
+
+TEST(AffineTable, WithoutTextPrintsTheHeadingsAndTheReferenceTable) {
+    const ProcessOutcome run = RunAffineTable({});
+    const MainForm form = LoadedForm();
+    std::string expected = "Номер\tБуква\t5x+8\tmod 26\tШифър\t21(y-8)\tmod 26\n";
+    for (int x = 0; x < 26; ++x) {
+        for (ControlIndex k = 0; k < MainForm::kTableListCount; ++k) {
+            expected += EncodeUtf8(form.List2(k).List(x)) + (k < 6 ? '\t' : '\n');
+        }
+    }
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.ExitedWith(0));
+}
+
+struct Encryption {
+    const char* name;
+    std::vector<std::string> args;
+    std::string enciphered;
+    bool cutToForty;
+};
+
+class AffineTableWithText : public testing::TestWithParam<Encryption> {};
+
+TEST_P(AffineTableWithText, PrintsTheEncipheredTextThenOneLinePerLetter) {
+    const ProcessOutcome run = RunAffineTable(GetParam().args);
+    const MainForm form = LoadedForm();
+    std::string expected = GetParam().enciphered + '\n';
+    for (const char letter : GetParam().enciphered) {
+        const int k = letter - 'A';
+        expected += std::string(1, letter) + '\t' + EncodeUtf8(form.List2(5).List(k)) + '\t' +
+                    EncodeUtf8(form.List2(4).List(k)) + '\n';
+    }
+    EXPECT_EQ(run.out, expected);
+    if (GetParam().cutToForty) {
+        ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+        EXPECT_NE(run.err.find("40"), std::string::npos) << run.err;
+    } else {
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_TRUE(run.ExitedWith(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, AffineTableWithText,
+    testing::Values(
+        Encryption{"JoinedByOneBlank", {"Affine", "cipher!"}, "AFFINECIPHER", false},
+        Encryption{"CyrillicDropped", {"Шифър", "abc"}, "ABC", false},
+        Encryption{"OnlyCyrillic", {"Шифър"}, "", false},
+        Encryption{"EmptyArgument", {""}, "", false},
+        Encryption{"OutsideTheBasicPlane", {"\xF0\x90\x90\xA8x\xF0\x9F\x98\x80y"}, "XY", false},
+        Encryption{"DotlessIAndLongS", {"\xC4\xB1\xC5\xBF"}, "IS", false},
+        Encryption{"HelpAfterText", {"x", "--help"}, "XHELP", false},
+        Encryption{"HelpAfterDoubleDash", {"--", "--help"}, "HELP", false},
+        Encryption{"FortyCharacters", {std::string(40, 'z')}, std::string(40, 'Z'), false},
+        Encryption{"BlanksBetweenArgumentsCount",
+                   {std::string(20, 'a'), std::string(20, 'b')},
+                   std::string(20, 'A') + std::string(19, 'B'),
+                   true},
+        Encryption{"LongerTextCutToForty",
+                   {"Affine cipher! Affine cipher! Affine cipher! "},
+                   "AFFINECIPHERAFFINECIPHERAFFINECIP",
+                   true},
+        Encryption{"PairAtTheCutLeftOut",
+                   {std::string(39, 'a') + "\xF0\x9F\x98\x80" + "bc"},
+                   std::string(39, 'A'),
+                   true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct InvalidArgument {
+    const char* name;
+    std::vector<std::string> args;
+    std::string names;  // how the message points at the bad byte
+};
+
+class AffineTableWithInvalidUtf8 : public testing::TestWithParam<InvalidArgument> {};
+
+TEST_P(AffineTableWithInvalidUtf8, ReportsItOnOneLineAndExitsWithStatusTwo) {
+    const ProcessOutcome run = RunAffineTable(GetParam().args);
+    EXPECT_EQ(run.out, "");
+    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+    EXPECT_NE(run.err.find("UTF-8"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(GetParam().names), std::string::npos) << run.err;
+    EXPECT_TRUE(run.ExitedWith(2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, AffineTableWithInvalidUtf8,
+    testing::Values(
+        InvalidArgument{"ByteFF", {"\xFF"}, "argument 1 is not valid UTF-8 (byte 1 "},
+        InvalidArgument{"Overlong", {"ok", "ab\xC0\xAF"}, "argument 2 is not valid UTF-8 (byte 3 "},
+        InvalidArgument{"EncodedSurrogate", {"\xED\xA0\x80"}, "argument 1 "},
+        InvalidArgument{"CutSequence", {"Affine", "cipher", "\xE2\x82"}, "argument 3 "}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+class AffineTableHelp : public testing::TestWithParam<std::string> {};
+
+TEST_P(AffineTableHelp, PrintsUsageAndSucceeds) {
+    const ProcessOutcome run = RunAffineTable({GetParam(), "ignored"});
+    EXPECT_EQ(run.out.rfind("usage: affine-table [TEXT...]\n", 0), 0u) << run.out;
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.ExitedWith(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, AffineTableHelp, testing::Values("--help", "-h"));
+
+struct Unwritable {
+    const char* name;
+    Stdout stdoutTo;
+    bool ignoreSigpipe;
+};
+
+class AffineTableUnwritable : public testing::TestWithParam<Unwritable> {};
+
+TEST_P(AffineTableUnwritable, FailsWithStatusOneAndSaysSo) {
+    const ProcessOutcome run = RunAffineTable({}, GetParam().stdoutTo, GetParam().ignoreSigpipe);
+    EXPECT_EQ(run.err, "affine-table: could not write the output\n");
+    EXPECT_TRUE(run.ExitedWith(1)) << "wait status " << run.status;
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, AffineTableUnwritable,
+                         testing::Values(Unwritable{"ClosedStdout", Stdout::Closed, false},
+                                         Unwritable{"FullDevice", Stdout::Full, false},
+                                         Unwritable{"BrokenPipeWithSigpipeIgnored",
+                                                    Stdout::BrokenPipe, true}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// As with any filter (`affine-table | head -1`), a reader that has gone away ends the program by
+// SIGPIPE, not by a crash.
+TEST(AffineTable, BrokenPipeEndsItBySigpipe) {
+    const ProcessOutcome run = RunAffineTable({}, Stdout::BrokenPipe);
+    ASSERT_TRUE(WIFSIGNALED(run.status)) << "wait status " << run.status;
+    EXPECT_EQ(WTERMSIG(run.status), SIGPIPE);
+    EXPECT_EQ(run.err, "");
+}
+
+}  // namespace
