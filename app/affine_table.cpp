@@ -7,6 +7,7 @@
 
 #include "logic/main_form.h"
 #include "logic/table_headings.h"
+#include "logic/text_routines.h"
 #include "logic/utf8.h"
 
 namespace {
@@ -57,13 +58,29 @@ std::string EncryptionReport(const MainForm& form) {
     return out;
 }
 
+std::size_t CharacterCount(std::u16string_view text) {
+    std::size_t count = 0;
+    for (std::size_t position = 0; position < text.size(); ++count) {
+        NextCodePoint(text, position);
+    }
+    return count;
+}
+
+bool Flushed() {
+    if (std::cout.flush()) {
+        return true;
+    }
+    std::fprintf(stderr, "affine-table: could not write the output\n");
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     int first = 1;
     if (argc > 1 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
         std::cout << kUsage;
-        return std::cout.flush() ? 0 : 1;
+        return Flushed() ? 0 : 1;
     }
     if (argc > 1 && std::string_view(argv[1]) == "--") {
         first = 2;
@@ -91,16 +108,14 @@ int main(int argc, char** argv) {
         TextBox& input = form.Text2(0);
         const std::size_t kept = input.ReplaceRange(0, input.Text().size(), text);
         if (kept < text.size()) {
-            std::cerr << "affine-table: the input line takes at most " << input.MaxLength()
-                      << " characters; only the first " << kept << " were enciphered\n";
+            std::cerr << "affine-table: the input line holds at most " << input.MaxLength()
+                      << " UTF-16 units; the text was cut after its first "
+                      << CharacterCount(std::u16string_view(text).substr(0, kept))
+                      << " characters\n";
         }
         form.Command1_Click(0);
         report = EncryptionReport(form);
     }
     std::cout << report;
-    if (!std::cout.flush()) {
-        std::fprintf(stderr, "affine-table: could not write the output\n");
-        return 1;
-    }
-    return 0;
+    return Flushed() ? 0 : 1;
 }

@@ -171,6 +171,17 @@ INSTANTIATE_TEST_SUITE_P(
                    true}),
     [](const auto& row) { return std::string(row.param.name); });
 
+TEST(AffineTableWithLongText, CountsTheKeptCharactersNotTheirUnits) {
+    std::string faces;
+    for (int i = 0; i < 25; ++i) {
+        faces += "\xF0\x9F\x98\x80";  // one character of two UTF-16 units
+    }
+    const ProcessOutcome run = RunAffineTable({faces});
+    EXPECT_EQ(run.out, "\n");
+    EXPECT_NE(run.err.find("after its first 20 characters"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.ExitedWith(0));
+}
+
 struct InvalidArgument {
     const char* name;
     std::vector<std::string> args;
