@@ -140,6 +140,9 @@ std::string CheckedForm::CheckEdit(const std::u16string& before, const FormEvent
         return InsidePair(before, position) ? std::array{position - 1, position + 1}
                                             : std::array{position, position};
     };
+    // Equal units on both sides of a boundary can make more than one reading match; the edit is
+    // right if one of them passes.
+    std::string fault;
     for (const std::size_t start : whole(from)) {
         for (const std::size_t stop : end == from ? std::array{start, start} : whole(end)) {
             if (stop < start || after.size() + stop < start + before.size()) {
@@ -151,22 +154,25 @@ std::string CheckedForm::CheckEdit(const std::u16string& before, const FormEvent
                                                        before.substr(stop)) {
                 continue;
             }
-            if (used != kept) {
-                return "the edit reports " + std::to_string(kept) + " units kept but kept " +
-                       std::to_string(used);
-            }
-            if (InsidePair(inserted, used)) {
-                return "the edit kept half of a surrogate pair of the inserted text";
-            }
-            if (before.size() <= limit && after.size() > limit) {
-                return "the edit made the input " + std::to_string(after.size()) + " units long";
-            }
             const std::size_t nextCharacter = InsidePair(inserted, used + 1) ? 2 : 1;
-            if (used < inserted.size() && after.size() + nextCharacter <= limit) {
-                return "the edit left out inserted text that fits";
+            std::string reading;
+            if (used != kept) {
+                reading = "the edit reports " + std::to_string(kept) + " units kept but kept " +
+                          std::to_string(used);
+            } else if (InsidePair(inserted, used)) {
+                reading = "the edit kept half of a surrogate pair of the inserted text";
+            } else if (before.size() <= limit && after.size() > limit) {
+                reading = "the edit made the input " + std::to_string(after.size()) + " units long";
+            } else if (used < inserted.size() && after.size() + nextCharacter <= limit) {
+                reading = "the edit left out inserted text that fits";
+            } else {
+                return {};
             }
-            return {};
+            fault = fault.empty() ? reading : fault;
         }
+    }
+    if (!fault.empty()) {
+        return fault;
     }
     return "the edit turned " + Printable(before) + " into " + Printable(after) +
            ", which is not the text with whole characters of the range replaced by a prefix of " +
