@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,11 @@ struct Spoiling {
     const char* name;
     std::function<void(MainForm&)> spoil;
 };
+
+// Names the row in failure messages instead of dumping its bytes.
+void PrintTo(const Spoiling& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class CheckedFormSpots : public testing::TestWithParam<Spoiling> {};
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "logic/utf8.h"
@@ -30,6 +31,11 @@ std::u32string CodePoints(std::u16string_view text) {
         }
     }
     return codePoints;
+}
+
+// Names the row in failure messages instead of dumping its bytes.
+void PrintTo(const Utf8Case& row, std::ostream* out) {
+    *out << row.name;
 }
 
 class Utf8Reading : public testing::TestWithParam<Utf8Case> {};
