@@ -16,25 +16,17 @@ int Enciphered(int x) {
     return (5 * x + 8) % 26;
 }
 
-}  // namespace
-
 std::u16string Number(int value) {
     const std::string digits = std::to_string(value);
     return std::u16string(digits.begin(), digits.end());
 }
 
+}  // namespace
+
 std::array<std::u16string, 7> TableRow(int x) {
     const int y = Enciphered(x);
     return {Number(x), Letter(x), Number(5 * x + 8), Number(y), Letter(y), Number(21 * (y - 8)),
             Number(x)};
-}
-
-std::u16string CodeOf(char16_t letter) {
-    return Number(21 * (Enciphered(letter - u'A') - 8));
-}
-
-std::u16string CipherLetterOf(char16_t letter) {
-    return Letter(Enciphered(letter - u'A'));
 }
 
 std::u16string KeptLetters(std::u16string_view text) {

@@ -10,17 +10,11 @@
 namespace cipher_oracle {
 
 // Row x (0 to 25) of the reference table: x, its letter, 5x + 8, y = (5x + 8) mod 26, the letter
-// of y, 21(y - 8) unreduced, and x again.
+// of y, 21(y - 8) unreduced, and x again. The result lists show, for each enciphered letter, the
+// letter, 21(y - 8) and the cipher letter of its row.
 std::array<std::u16string, 7> TableRow(int x);
-
-// The code and the cipher letter that the result lists show for a capital Latin letter.
-std::u16string CodeOf(char16_t letter);
-std::u16string CipherLetterOf(char16_t letter);
 
 // The letters A to Z that remain of a text once it is upper-cased code point by code point.
 std::u16string KeptLetters(std::u16string_view text);
-
-// A number in plain decimal, as the form shows numbers.
-std::u16string Number(int value);
 
 }  // namespace cipher_oracle
