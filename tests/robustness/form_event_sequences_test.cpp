@@ -46,6 +46,10 @@ TEST(FormEventSequences, KeepEveryInvariantAfterEveryEvent) {
         reached.editsInsidePairs += form.Coverage().editsInsidePairs;
         reached.cutInsertions += form.Coverage().cutInsertions;
     }
+    RecordProperty("long_encryptions", std::to_string(reached.longEncryptions));
+    RecordProperty("rows_past_number_list", std::to_string(reached.rowsPastNumberList));
+    RecordProperty("edits_inside_pairs", std::to_string(reached.editsInsidePairs));
+    RecordProperty("cut_insertions", std::to_string(reached.cutInsertions));
     // A run that never met these cases would prove little about them.
     EXPECT_GT(reached.longEncryptions, 0);
     EXPECT_GT(reached.rowsPastNumberList, 0);

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kMostEvents = 2000;
+constexpr int kMostEvents = 500;
 
 std::u16string Utf16Of(const std::u32string& codePoints) {
     std::u16string text;
@@ -78,8 +78,8 @@ std::string CheckEncryptionOfUnits(std::span<const std::uint8_t> bytes) {
     std::string fault = form.PlaceInput(units);
     fault = fault.empty() ? form.Apply(Button(0)) : fault;
     const int rows = form.Form().List1(0).ListCount();
-    for (const int row : {0, 25, 26, rows - 1, rows}) {
-        for (const ControlIndex index : {ControlIndex{0}, ControlIndex{2}, ControlIndex{3}}) {
+    for (const int row : {25, 26, rows - 1}) {
+        for (const ControlIndex index : {ControlIndex{0}, ControlIndex{3}}) {
             FormEvent select;
             select.kind = FormEvent::Kind::UserSelectsRow;
             select.index = index;

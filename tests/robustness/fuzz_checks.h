@@ -13,7 +13,7 @@
 // selected, and the text is written out as UTF-8 and read back.
 std::string CheckEncryptionOfUnits(std::span<const std::uint8_t> bytes);
 
-// The bytes choose a sequence of form events, as the randomized tests do.
+// The bytes choose a sequence of form events (500 at most), as the randomized tests do.
 std::string CheckEventSequence(std::span<const std::uint8_t> bytes);
 
 // The bytes, split at zero bytes the way a command line is, are decoded as the console
