@@ -1,8 +1,19 @@
 #include "logic/text_box.h"
 
+#include <unicode/utf16.h>
+
 #include <algorithm>
 
 #include "logic/text_routines.h"
+
+namespace {
+
+bool InsidePair(std::u16string_view text, std::size_t position) {
+    return position > 0 && position < text.size() && U16_IS_LEAD(text[position - 1]) &&
+           U16_IS_TRAIL(text[position]);
+}
+
+}  // namespace
 
 TextBox::TextBox(std::u16string text, std::size_t maxLength)
     : text_(std::move(text)), maxLength_(maxLength) {}
@@ -10,7 +21,20 @@ TextBox::TextBox(std::u16string text, std::size_t maxLength)
 std::size_t TextBox::ReplaceRange(std::size_t from, std::size_t count,
                                   std::u16string_view inserted) {
     from = std::min(from, text_.size());
-    count = std::min(count, text_.size() - from);
+    std::size_t end = from + std::min(count, text_.size() - from);
+    // A user's cursor and selection never stand between the two units of one character, so an
+    // end of the range that does moves out to the edge of that character; a bare cursor there
+    // stands before it.
+    const bool cursorOnly = end == from;
+    if (InsidePair(text_, from)) {
+        --from;
+    }
+    if (cursorOnly) {
+        end = from;
+    } else if (InsidePair(text_, end)) {
+        ++end;
+    }
+    count = end - from;
     const std::size_t remaining = text_.size() - count;
     std::size_t kept = inserted.size();
     if (maxLength_ != kNoLimit) {

@@ -17,7 +17,8 @@ class TextBox final {
     std::size_t MaxLength() const { return maxLength_; }
 
     // A user's edit: replaces `count` units from `from` with as much of `inserted` as fits the
-    // limit, never splitting a character made of two units. The range is clamped to the text.
+    // limit, never splitting a character made of two units. The range is clamped to the text,
+    // and an end of it that falls inside a surrogate pair is moved out to take the whole pair.
     // Returns how many units of `inserted` were kept.
     std::size_t ReplaceRange(std::size_t from, std::size_t count, std::u16string_view inserted);
 

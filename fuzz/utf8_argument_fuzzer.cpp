@@ -1,0 +1,18 @@
+// libFuzzer entry point: reports the first fault that CheckArgumentDecoding finds and stops.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tests/robustness/fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string fault = CheckArgumentDecoding({data, size});
+    if (!fault.empty()) {
+        std::fprintf(stderr, "%s\n", fault.c_str());
+        std::abort();
+    }
+    return 0;
+}
