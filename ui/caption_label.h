@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+// A label of the window: a fixed caption centred on a band of its own colour. It takes no focus
+// and reacts to nothing; what it says and where it stands come from the control layout.
+class CaptionLabel final : public QWidget {
+    Q_OBJECT
+
+  public:
+    CaptionLabel(const QString& caption, const QColor& background, QWidget* parent);
+
+    const QString& caption() const { return caption_; }
+    const QColor& background() const { return background_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString caption_;
+    QColor background_;
+};
