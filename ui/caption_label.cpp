@@ -1,16 +1,19 @@
 #include "ui/caption_label.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
 
 namespace {
 
-// Glyphs that reach highest and lowest in the captions' scripts. The table headings are barely
-// taller than the font's own line, so a caption is placed by the ink it can have, not by the
-// line's ascent and descent, which hold blank space above the capitals. Using one sample for
-// every caption keeps the baselines of a row of headings in line.
-constexpr char16_t kTallestAndDeepest[] = u"ЙФбдфрщу()";
+// Letters that reach highest and lowest in the captions. The table headings are barely taller
+// than the glyphs, so a caption is centred by the ink these letters have, not by the font's
+// ascent and descent, which hold blank space above the capitals. One sample for every caption
+// keeps the baselines of a row of headings in line.
+constexpr char16_t kTallestAndDeepest[] = u"Ббдфрyg()";
 
 }  // namespace
 
@@ -18,17 +21,33 @@ CaptionLabel::CaptionLabel(const QString& caption, const QColor& background, QWi
     : QWidget(parent), caption_(caption), background_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    measureInk();
+}
+
+void CaptionLabel::measureInk() {
+    QPainterPath outline;
+    outline.addText(0, 0, font(), QString::fromUtf16(kTallestAndDeepest));
+    const QRectF ink = outline.boundingRect();
+    inkAscent_ = -ink.top();
+    inkDescent_ = ink.bottom();
+}
+
+void CaptionLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        measureInk();
+    }
+    QWidget::changeEvent(event);
 }
 
 void CaptionLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), background_);
 
-    const QFontMetricsF metrics(font());
-    const QRectF ink = metrics.tightBoundingRect(QString::fromUtf16(kTallestAndDeepest));
-    // Whole pixels keep the hinted glyphs sharp.
-    const int baseline = qRound((height() - ink.height()) / 2 - ink.top());
-    const int left = qRound((width() - metrics.horizontalAdvance(caption_)) / 2);
+    // A whole pixel keeps the hinted glyphs sharp. Half a pixel goes upwards: the list or
+    // input line below a heading covers the heading's bottom pixel row.
+    const qreal inkHeight = inkAscent_ + inkDescent_;
+    const int baseline = qFloor((height() - inkHeight) / 2 + inkAscent_);
+    const int left = qRound((width() - QFontMetricsF(font()).horizontalAdvance(caption_)) / 2);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QPoint(left, baseline), caption_);
 }

@@ -17,8 +17,14 @@ class CaptionLabel final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void measureInk();
+
     QString caption_;
     QColor background_;
+    // The extent of the font's ink above and below the baseline, in pixels.
+    qreal inkAscent_ = 0;
+    qreal inkDescent_ = 0;
 };
