@@ -14,21 +14,22 @@ QValidator::State InputLengthValidator::validate(QString& input, int& position) 
         return Acceptable;
     }
     // Work out which edit turned the text box's text into `input`. The line edit leaves its
-    // cursor just after what it inserted, so the text after the cursor is the kept tail. Where
-    // the inserted text repeats the text around it the edit is ambiguous, but every reading
-    // keeps the same units once it is cut to the limit.
+    // cursor just after what it inserted, so the text after the cursor is the kept tail; what
+    // comes before the insertion is the common beginning up to there. Where the inserted text
+    // repeats the text before it the edit is ambiguous, but every such reading keeps the same
+    // units once it is cut to the limit.
     const std::u16string_view before = model_.Text();
     const std::u16string after = input.toStdU16String();
     const auto cursor = static_cast<std::size_t>(std::clamp<qsizetype>(position, 0, input.size()));
 
-    std::size_t from = 0;
-    while (from < before.size() && from < cursor && before[from] == after[from]) {
-        ++from;
-    }
     std::size_t tail = 0;
-    while (tail < before.size() - from && tail < after.size() - cursor &&
+    while (tail < before.size() && tail < after.size() - cursor &&
            before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
         ++tail;
+    }
+    std::size_t from = 0;
+    while (from < before.size() - tail && from < cursor && before[from] == after[from]) {
+        ++from;
     }
     const std::size_t replaced = before.size() - from - tail;
     const std::u16string_view inserted =
