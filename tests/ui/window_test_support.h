@@ -67,6 +67,8 @@ class WindowTest : public QObject {
     void init() {
         window_ = std::make_unique<MainWindow>();
         window_->show();
+        // Without a window manager (a bare X server) nothing activates a window but this.
+        window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
     void cleanup() { window_.reset(); }
