@@ -50,7 +50,6 @@ QPlainTextEdit* CreateExplanationBox(const ControlLayout& layout, QWidget* paren
     box->setWordWrapMode(QTextOption::WordWrap);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setContextMenuPolicy(Qt::DefaultContextMenu);
     box->setPlainText(ToQString(layout.caption));
     return box;
 }
