@@ -1,0 +1,21 @@
+// affine-cipher: the affine cipher teaching window.
+
+#include <QApplication>
+#include <optional>
+
+#include "ui/display_check.h"
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+    if (DisplayCheck::NoDisplayNamed(argc, argv)) {
+        return DisplayCheck::Refuse();
+    }
+    std::optional<QApplication> application;
+    {
+        const DisplayCheck check;
+        application.emplace(argc, argv);
+    }
+    MainWindow window;
+    window.show();
+    return application->exec();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+// What the window tests share: a shown window, controls found by name, list rows to click,
+// and which rows of a list a person sees highlighted.
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "ui/list_box_view.h"
+#include "ui/main_window.h"
+
+inline QStringList Names(const char* array, int count) {
+    QStringList names;
+    for (int k = 0; k < count; ++k) {
+        names << QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(k);
+    }
+    return names;
+}
+
+inline const QStringList kTableLists = Names("List2", 7);
+inline const QStringList kResultLists = Names("List1", 3);  // the visible ones
+
+// The base of each test class: a fresh window for every test, shown and active.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  protected:
+    std::unique_ptr<MainWindow> window_;
+
+    template <typename Control = QWidget>
+    Control* find(const QString& name) const {
+        auto* control = window_->findChild<Control*>(name, Qt::FindDirectChildrenOnly);
+        if (control == nullptr) {
+            qFatal("no control named %s", qPrintable(name));
+        }
+        return control;
+    }
+    ListBoxView* list(const QString& name) const { return find<ListBoxView>(name); }
+    void click(const QString& name) const { QTest::mouseClick(find(name), Qt::LeftButton); }
+    static void clickRow(ListBoxView* list, int row, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                          list->visualRect(row).center());
+    }
+
+    // The rows painted in the highlight colour, read from a picture of the list at the right
+    // end of each visible row, where no row text reaches.
+    static QVector<int> highlightedRows(ListBoxView* list) {
+        const QImage picture = list->viewport()->grab().toImage();
+        const QColor highlight = list->palette().color(QPalette::Active, QPalette::Highlight);
+        QVector<int> rows;
+        for (int row = list->topRow(); row < list->model().ListCount() &&
+                                       list->visualRect(row).top() < list->viewport()->height();
+             ++row) {
+            const QRect area = list->visualRect(row);
+            if (picture.pixelColor(area.right() - 3, area.center().y()) == highlight) {
+                rows << row;
+            }
+        }
+        return rows;
+    }
+    static bool rowInView(const ListBoxView* list, int row) {
+        return list->viewport()->rect().contains(list->visualRect(row));
+    }
+
+  private slots:
+    void init() {
+        window_ = std::make_unique<MainWindow>();
+        window_->show();
+        // Without a window manager (a bare X server) nothing activates a window but this.
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+// A push button whose face is filled with its own colour, whatever the widget style would paint,
+// with its caption centred in the ordinary button text colour. It is never a default button:
+// Enter does nothing, a mouse click or Space clicks it.
+class ColourButton final : public QAbstractButton {
+    Q_OBJECT
+
+  public:
+    ColourButton(const QString& caption, const QColor& face, QWidget* parent);
+
+    const QColor& face() const { return face_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor face_;
+};

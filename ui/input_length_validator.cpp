@@ -1,0 +1,43 @@
+#include "ui/input_length_validator.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+InputLengthValidator::InputLengthValidator(const TextBox& model, QObject* parent)
+    : QValidator(parent), model_(model) {}
+
+QValidator::State InputLengthValidator::validate(QString& input, int& position) const {
+    const auto limit = static_cast<qsizetype>(model_.MaxLength());
+    if (model_.MaxLength() == TextBox::kNoLimit || input.size() <= limit) {
+        return Acceptable;
+    }
+    // Work out which edit turned the text box's text into `input`. The line edit leaves its
+    // cursor just after what it inserted, so the text after the cursor is the kept tail; what
+    // comes before the insertion is the common beginning up to there. Where the inserted text
+    // repeats the text before it the edit is ambiguous, but every such reading keeps the same
+    // units once it is cut to the limit.
+    const std::u16string_view before = model_.Text();
+    const std::u16string after = input.toStdU16String();
+    const auto cursor = static_cast<std::size_t>(std::clamp<qsizetype>(position, 0, input.size()));
+
+    std::size_t tail = 0;
+    while (tail < before.size() && tail < after.size() - cursor &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    std::size_t from = 0;
+    while (from < before.size() - tail && from < cursor && before[from] == after[from]) {
+        ++from;
+    }
+    const std::size_t replaced = before.size() - from - tail;
+    const std::u16string_view inserted =
+        std::u16string_view(after).substr(from, after.size() - from - tail);
+
+    TextBox edited = model_;
+    const std::size_t kept = edited.ReplaceRange(from, replaced, inserted);
+    input = QString::fromStdU16String(edited.Text());
+    position = static_cast<int>(from + kept);
+    return Acceptable;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "logic/main_form.h"
+#include "ui/list_box_view.h"
+
+class QLineEdit;
+struct ControlLayout;
+
+// The program's one window: every control of the cipher form, placed from the control layout
+// table, over the form model that it owns. It hands the user's gestures to the model's handlers
+// and then shows what the model holds; what the gestures mean is the model's business.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    const MainForm& form() const { return form_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QWidget* createControl(const ControlLayout& layout);
+    ListBoxView* createList(const ControlLayout& layout);
+    QLineEdit* createInputLine();
+    void placeOnScreen();
+
+    void chooseRow(MainForm::ListGroup group, ControlIndex index, int row);
+    void clickButton(ControlIndex index);
+    void copyRow(MainForm::ListGroup group, ControlIndex index);
+    void takeEdit(const QString& text);
+
+    ListBoxView* view(MainForm::ListGroup group, ControlIndex index) const;
+    void showGroup(MainForm::ListGroup group, ListBoxView::Scroll scroll);
+    void showInputLine();
+
+    MainForm form_;
+    std::array<ListBoxView*, MainForm::kResultListCount> list1_{};
+    std::array<ListBoxView*, MainForm::kTableListCount> list2_{};
+    QLineEdit* text2_ = nullptr;
+};
