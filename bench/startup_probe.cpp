@@ -7,6 +7,7 @@
 //   --settle MS         how long the picture must stay the same (default 1500)
 //   --memory-at MS      when to read the peak resident memory, after the window appeared (1500)
 //   --timeout MS        give up when the window has not settled by then, from the start (20000)
+//   --interval US       the least time from one grab to the next (default 0: grab back to back)
 //   --caret WxH         largest area taken for a blinking caret (4x48; 0x0 for none)
 //   --mask X,Y,W,H      an area of the window never compared (repeatable)
 //   --env NAME=VALUE    passed to the program besides DISPLAY (repeatable)
@@ -44,6 +45,7 @@ struct Settings {
     std::int64_t settleMs = 1500;
     std::int64_t memoryAtMs = 1500;
     std::int64_t timeoutMs = 20000;
+    std::int64_t intervalUs = 0;
     PictureSettling::Options settling;
     std::vector<std::string> environment;
     std::string log = "/dev/null";
@@ -68,11 +70,12 @@ double Milliseconds(std::int64_t nanoseconds) {
 }
 
 [[noreturn]] void Usage(const char* problem) {
-    std::fprintf(stderr,
-                 "startup-probe: %s\nusage: startup-probe [--label NAME] [--settle MS] "
-                 "[--memory-at MS] [--timeout MS] [--caret WxH] [--mask X,Y,W,H]... "
-                 "[--env NAME=VALUE]... [--log FILE] [--save FILE] -- program [arguments...]\n",
-                 problem);
+    std::fprintf(
+        stderr,
+        "startup-probe: %s\nusage: startup-probe [--label NAME] [--settle MS] "
+        "[--memory-at MS] [--timeout MS] [--interval US] [--caret WxH] [--mask X,Y,W,H]... "
+        "[--env NAME=VALUE]... [--log FILE] [--save FILE] -- program [arguments...]\n",
+        problem);
     std::exit(2);
 }
 
@@ -108,6 +111,8 @@ Settings ParseArguments(int argc, char* argv[]) {
             settings.memoryAtMs = Number(value());
         } else if (option == "--timeout") {
             settings.timeoutMs = Number(value());
+        } else if (option == "--interval") {
+            settings.intervalUs = Number(value());
         } else if (option == "--caret") {
             int width = 0;
             int height = 0;
@@ -392,6 +397,12 @@ int main(int argc, char* argv[]) {
         }
         // A grab shows the window as the server held it when the request arrived, so it is
         // timed from just before the request goes out.
+        if (grabs > 0 && settings.intervalUs > 0) {
+            const std::int64_t due = lastGrab + settings.intervalUs * 1000;
+            if (const std::int64_t wait = due - Now(); wait > 0) {
+                usleep(static_cast<useconds_t>(wait / 1000));
+            }
+        }
         const std::int64_t now = Now();
         std::optional<PictureSettling::Picture> picture = Grab(connection, *window, width, height);
         if (!picture) {
