@@ -157,6 +157,7 @@ Settings ParseArguments(int argc, char* argv[]) {
 struct Child {
     pid_t pid = -1;
     std::int64_t started = 0;
+    bool ended = false;
 };
 
 Child Start(const Settings& settings, int xFileDescriptor) {
@@ -220,9 +221,14 @@ Child Start(const Settings& settings, int xFileDescriptor) {
 }
 
 void Stop(const Child& child) {
+    if (child.ended) {
+        kill(-child.pid, SIGKILL);  // anything it left behind
+        return;
+    }
     kill(-child.pid, SIGTERM);
     for (int i = 0; i < 100; ++i) {
-        if (waitpid(child.pid, nullptr, WNOHANG) == child.pid) {
+        // The child may have been reaped already, when it ended by itself.
+        if (waitpid(child.pid, nullptr, WNOHANG) != 0) {
             kill(-child.pid, SIGKILL);  // anything it left behind
             return;
         }
@@ -232,9 +238,12 @@ void Stop(const Child& child) {
     waitpid(child.pid, nullptr, 0);
 }
 
-bool Exited(const Child& child) {
-    int status = 0;
-    return waitpid(child.pid, &status, WNOHANG) == child.pid;
+bool Exited(Child& child) {
+    if (!child.ended) {
+        int status = 0;
+        child.ended = waitpid(child.pid, &status, WNOHANG) == child.pid;
+    }
+    return child.ended;
 }
 
 // VmHWM and VmRSS in KiB, from /proc/PID/status.
@@ -262,7 +271,7 @@ Event NextEvent(xcb_connection_t* connection) {
 // The window the program maps first at the top level, not counting override-redirect ones
 // (menus, tooltips). Nothing else maps top-level windows on the probe's own X server.
 std::optional<xcb_window_t> WaitForMap(xcb_connection_t* connection, const Settings& settings,
-                                       const Child& child, std::int64_t deadline) {
+                                       Child& child, std::int64_t deadline) {
     const int descriptor = xcb_get_file_descriptor(connection);
     while (Now() < deadline) {
         while (Event event = NextEvent(connection)) {
@@ -346,7 +355,7 @@ int main(int argc, char* argv[]) {
         Fail(settings, "error", "cannot watch the root window");
     }
 
-    const Child child = Start(settings, xcb_get_file_descriptor(connection));
+    Child child = Start(settings, xcb_get_file_descriptor(connection));
     const std::int64_t deadline = child.started + settings.timeoutMs * 1'000'000;
     const std::optional<xcb_window_t> window = WaitForMap(connection, settings, child, deadline);
     const std::int64_t mapped = Now();
