@@ -17,6 +17,7 @@
 #include "ui/caption_label.h"
 #include "ui/colour_button.h"
 #include "ui/control_layout.h"
+#include "ui/form_accessibility.h"
 #include "ui/form_layout.h"
 #include "ui/input_length_validator.h"
 
@@ -57,6 +58,7 @@ QPlainTextEdit* CreateExplanationBox(const ControlLayout& layout, QWidget* paren
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("MainForm"));
     // Title, system menu and close button only: the window can be neither minimised nor
     // maximised, and its fixed size lets no one resize it.
@@ -93,6 +95,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         setTabOrder(focusOrder[k - 1].second, focusOrder[k].second);
     }
     focusOrder.front().second->setFocus(Qt::OtherFocusReason);
+    DescribeControlsForAssistiveTechnology(*this);
 
     // The controls are in place with their design-time contents; now the form loads, before
     // the user can do anything.
