@@ -19,7 +19,9 @@
 #include "ui/control_layout.h"
 #include "ui/form_accessibility.h"
 #include "ui/form_layout.h"
+#include "ui/form_scale.h"
 #include "ui/input_length_validator.h"
+#include "ui/window_icon.h"
 
 namespace {
 
@@ -31,9 +33,8 @@ QColor Colour(std::uint32_t rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-QRect PixelRect(const ControlLayout& layout) {
-    return {TwipsToPixels(layout.left), TwipsToPixels(layout.top), TwipsToPixels(layout.width),
-            TwipsToPixels(layout.height)};
+QRect PixelRect(const ControlLayout& layout, const FormScale& scale) {
+    return scale.Rect(layout.left, layout.top, layout.width, layout.height);
 }
 
 MainForm::ListGroup GroupOf(const ControlLayout& layout) {
@@ -65,9 +66,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ToQString(kFormLayout.webAddress) + u' ' + ToQString(kFormLayout.title));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/hamburger.png")));
-    setFixedSize(TwipsToPixels(kFormLayout.clientWidthTwips),
-                 TwipsToPixels(kFormLayout.clientHeightTwips));
+    setWindowIcon(WindowIcon());
+    const FormScale scale(logicalDpiY());
+    setFixedSize(scale.Size(kFormLayout.clientWidthTwips, kFormLayout.clientHeightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     QFont font(QString::fromLatin1(kFormLayout.fontFamily));
@@ -81,7 +82,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         QWidget* control = createControl(layout);
         control->setObjectName(QString::fromLatin1(layout.name) + u'_' +
                                QString::number(layout.index));
-        control->setGeometry(PixelRect(layout));
+        control->setGeometry(PixelRect(layout, scale));
         // Hidden before the window is ever shown, so the control never appears, not even for
         // a moment.
         control->setVisible(layout.visible);
