@@ -14,9 +14,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/caption_fit.h"
 #include "ui/caption_label.h"
 #include "ui/colour_button.h"
 #include "ui/control_layout.h"
+#include "ui/cyrillic_serif.h"
 #include "ui/form_accessibility.h"
 #include "ui/form_layout.h"
 #include "ui/form_scale.h"
@@ -75,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     font.setStyleHint(QFont::Serif);
     font.setPointSize(kFormLayout.fontPointSize);
     font.setWeight(QFont::Normal);
-    setFont(font);
+    setFont(CyrillicSerif(font, [&scale](const QFont& f) { return CaptionsFit(f, scale); }));
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const ControlLayout& layout : kControlLayout) {

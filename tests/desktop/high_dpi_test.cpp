@@ -1,6 +1,7 @@
 // The window on a denser screen or with larger fonts: ctest runs this program once at the
 // ordinary 96 dots per inch and once for each way a desktop enlarges it (a device pixel ratio of
-// 2 or 1.5, a font DPI of 144 without Qt's scaling, and Qt's rounding to whole ratios). Every
+// 2 or 1.5, a font DPI of 144 without Qt's scaling, and Qt's rounding to whole ratios), and once
+// where only DejaVu fonts are installed and a wider face stands in for Times New Roman. Every
 // run checks the same things in a picture of the window: its proportions, no overlaps but the
 // designed ones, every caption whole, whole rows and lines in the lists and text boxes, and a
 // sharp icon.
