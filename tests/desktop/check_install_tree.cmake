@@ -29,19 +29,11 @@ if(NOT installed STREQUAL expected)
     message(FATAL_ERROR "installed:\n  ${installed}\nexpected:\n  ${expected}")
 endif()
 
-# A PNG states its width and height in the first chunk, bytes 16 to 23, big-endian.
 foreach(pixels 32 48 64 128 256)
-    file(READ ${PREFIX}/${icons}/${pixels}x${pixels}/apps/${APP_ID}.png header
-         OFFSET 16 LIMIT 8 HEX)
-    math(EXPR side "${pixels}" OUTPUT_FORMAT HEXADECIMAL)
-    string(REGEX REPLACE "^0x" "" side ${side})
-    string(LENGTH ${side} digits)
-    while(digits LESS 8)
-        string(PREPEND side 0)
-        math(EXPR digits "${digits} + 1")
-    endwhile()
-    if(NOT header STREQUAL "${side}${side}")
-        message(FATAL_ERROR "the ${pixels}x${pixels} icon is not ${pixels} x ${pixels}: ${header}")
+    execute_process(COMMAND file -b ${PREFIX}/${icons}/${pixels}x${pixels}/apps/${APP_ID}.png
+                    OUTPUT_VARIABLE kind)
+    if(NOT kind MATCHES "^PNG image data, ${pixels} x ${pixels},")
+        message(FATAL_ERROR "the ${pixels}x${pixels} icon is ${kind}")
     endif()
 endforeach()
 

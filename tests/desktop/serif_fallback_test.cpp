@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 
 #include "ui/control_layout.h"
-#include "ui/cyrillic_serif.h"
 #include "window_test_support.h"
 
 namespace {
@@ -60,18 +59,6 @@ class SerifFallbackTest final : public WindowTest {
                 }
             }
         }
-    }
-
-    void substituteKeepsTheRequestedSizeWeightAndStyle() {
-        QFont wanted = TimesNewRoman();
-        wanted.setPointSize(20);
-        wanted.setWeight(QFont::Bold);
-        wanted.setItalic(true);
-        const QFont chosen = CyrillicSerif(wanted);
-        QCOMPARE(chosen.family(), u"DejaVu Serif"_qs);
-        QCOMPARE(chosen.pointSize(), 20);
-        QCOMPARE(chosen.weight(), QFont::Bold);
-        QVERIFY(chosen.italic());
     }
 };
 
