@@ -3,7 +3,7 @@
 # description valid together (appstreamcli validate-tree also finds the entry the description
 # launches).
 # usage: cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DDESKTOP_FILE_VALIDATE=...
-#              -DAPPSTREAMCLI=... -P check_install_tree.cmake
+#              -DAPPSTREAMCLI=... -DFILE_COMMAND=... -P check_install_tree.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 OUTPUT_QUIET RESULT_VARIABLE status)
@@ -30,7 +30,7 @@ if(NOT installed STREQUAL expected)
 endif()
 
 foreach(pixels 32 48 64 128 256)
-    execute_process(COMMAND file -b ${PREFIX}/${icons}/${pixels}x${pixels}/apps/${APP_ID}.png
+    execute_process(COMMAND ${FILE_COMMAND} -b ${PREFIX}/${icons}/${pixels}x${pixels}/apps/${APP_ID}.png
                     OUTPUT_VARIABLE kind)
     if(NOT kind MATCHES "^PNG image data, ${pixels} x ${pixels},")
         message(FATAL_ERROR "the ${pixels}x${pixels} icon is ${kind}")
