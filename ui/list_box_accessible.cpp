@@ -40,9 +40,9 @@ QAccessibleInterface* ListBoxAccessible::child(int index) const {
     }
     if (rows_[slot] == 0) {
         // Registered, the row keeps one identity for as long as the list lives, however often
-        // a screen reader asks for it.
-        rows_[slot] =
-            QAccessible::registerAccessibleInterface(new ListRowAccessible(list(), index));
+        // a screen reader asks for it; Qt's cache owns it until the destructor deletes it.
+        auto* row = new ListRowAccessible(list(), index);
+        rows_[slot] = QAccessible::registerAccessibleInterface(row);  // NOLINT(*NewDeleteLeaks)
     }
     return QAccessible::accessibleInterface(rows_[slot]);
 }
