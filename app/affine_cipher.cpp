@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     if (DisplayCheck::NoDisplayNamed(argc, argv)) {
         return DisplayCheck::Refuse();
     }
+    // The desktop entry and icon that the desktop shows for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral(AFFINE_APPLICATION_ID));
     std::optional<QApplication> application;
     {
         const DisplayCheck check;

@@ -40,6 +40,7 @@ void ListBoxView::showModel(Scroll scroll) {
         scrollIntoView(model_.ListIndex());
     }
     viewport()->update();
+    emit modelShown();
 }
 
 int ListBoxView::rowHeight() const {

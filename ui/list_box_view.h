@@ -38,6 +38,8 @@ class ListBoxView final : public QAbstractScrollArea {
     void rowChosen(int row);
     // Ctrl+C (or the platform's copy key) while the list has the focus.
     void copyRequested();
+    // showModel has taken in the model's rows and selection, which may have changed.
+    void modelShown();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

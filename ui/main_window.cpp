@@ -14,11 +14,16 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/caption_fit.h"
 #include "ui/caption_label.h"
 #include "ui/colour_button.h"
 #include "ui/control_layout.h"
+#include "ui/cyrillic_serif.h"
+#include "ui/form_accessibility.h"
 #include "ui/form_layout.h"
+#include "ui/form_scale.h"
 #include "ui/input_length_validator.h"
+#include "ui/window_icon.h"
 
 namespace {
 
@@ -30,9 +35,8 @@ QColor Colour(std::uint32_t rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-QRect PixelRect(const ControlLayout& layout) {
-    return {TwipsToPixels(layout.left), TwipsToPixels(layout.top), TwipsToPixels(layout.width),
-            TwipsToPixels(layout.height)};
+QRect PixelRect(const ControlLayout& layout, const FormScale& scale) {
+    return scale.Rect(layout.left, layout.top, layout.width, layout.height);
 }
 
 MainForm::ListGroup GroupOf(const ControlLayout& layout) {
@@ -57,29 +61,30 @@ QPlainTextEdit* CreateExplanationBox(const ControlLayout& layout, QWidget* paren
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("MainForm"));
     // Title, system menu and close button only: the window can be neither minimised nor
     // maximised, and its fixed size lets no one resize it.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ToQString(kFormLayout.webAddress) + u' ' + ToQString(kFormLayout.title));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/hamburger.png")));
-    setFixedSize(TwipsToPixels(kFormLayout.clientWidthTwips),
-                 TwipsToPixels(kFormLayout.clientHeightTwips));
+    setWindowIcon(WindowIcon());
+    const FormScale scale(logicalDpiY());
+    setFixedSize(scale.Size(kFormLayout.clientWidthTwips, kFormLayout.clientHeightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     QFont font(QString::fromLatin1(kFormLayout.fontFamily));
     font.setStyleHint(QFont::Serif);
     font.setPointSize(kFormLayout.fontPointSize);
     font.setWeight(QFont::Normal);
-    setFont(font);
+    setFont(CyrillicSerif(font, [&scale](const QFont& f) { return CaptionsFit(f, scale); }));
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const ControlLayout& layout : kControlLayout) {
         QWidget* control = createControl(layout);
         control->setObjectName(QString::fromLatin1(layout.name) + u'_' +
                                QString::number(layout.index));
-        control->setGeometry(PixelRect(layout));
+        control->setGeometry(PixelRect(layout, scale));
         // Hidden before the window is ever shown, so the control never appears, not even for
         // a moment.
         control->setVisible(layout.visible);
@@ -93,6 +98,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         setTabOrder(focusOrder[k - 1].second, focusOrder[k].second);
     }
     focusOrder.front().second->setFocus(Qt::OtherFocusReason);
+    DescribeControlsForAssistiveTechnology(*this);
 
     // The controls are in place with their design-time contents; now the form loads, before
     // the user can do anything.

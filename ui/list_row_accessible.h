@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAccessibleInterface>
+#include <QPointer>
+
+class ListBoxView;
+
+// One row of a list control as assistive technology reads it: a ListItem named by the row's
+// text, selected while it is the model's selected row and focused while it is the row that the
+// focused list's keyboard acts on. The row is a place in the list, not a copy of its text, so it
+// always reads what the model holds there; it is no longer valid once the list has fewer rows.
+class ListRowAccessible final : public QAccessibleInterface {
+  public:
+    ListRowAccessible(ListBoxView* list, int row);
+
+    ListBoxView* list() const { return list_; }
+    int row() const { return row_; }
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override;
+
+  private:
+    QPointer<ListBoxView> list_;
+    int row_;
+};
