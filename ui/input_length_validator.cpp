@@ -1,12 +1,22 @@
 #include "ui/input_length_validator.h"
 
+#include <QLineEdit>
 #include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-InputLengthValidator::InputLengthValidator(const TextBox& model, QObject* parent)
-    : QValidator(parent), model_(model) {}
+InputLengthValidator::InputLengthValidator(const TextBox& model, QLineEdit* edit)
+    : QValidator(edit), model_(model) {
+    // The line edit reports a moved cursor or selection once an edit is done and validated, so
+    // during validation the last report still tells where the edit began.
+    const auto remember = [this, edit] {
+        editStart_ = static_cast<std::size_t>(edit->hasSelectedText() ? edit->selectionStart()
+                                                                      : edit->cursorPosition());
+    };
+    connect(edit, &QLineEdit::cursorPositionChanged, this, remember);
+    connect(edit, &QLineEdit::selectionChanged, this, remember);
+}
 
 QValidator::State InputLengthValidator::validate(QString& input, int& position) const {
     const auto limit = static_cast<qsizetype>(model_.MaxLength());
@@ -15,9 +25,10 @@ QValidator::State InputLengthValidator::validate(QString& input, int& position) 
     }
     // Work out which edit turned the text box's text into `input`. The line edit leaves its
     // cursor just after what it inserted, so the text after the cursor is the kept tail; what
-    // comes before the insertion is the common beginning up to there. Where the inserted text
-    // repeats the text before it the edit is ambiguous, but every such reading keeps the same
-    // units once it is cut to the limit.
+    // comes before the insertion is the common beginning up to there, and no further than where
+    // the cursor or the selection began. Where the inserted text begins like the text it
+    // replaces, the common beginning alone would run into the edit; read from there, the edit
+    // could keep half of a character, or take a unit the user had selected for old text.
     const std::u16string_view before = model_.Text();
     const std::u16string after = input.toStdU16String();
     const auto cursor = static_cast<std::size_t>(std::clamp<qsizetype>(position, 0, input.size()));
@@ -31,6 +42,7 @@ QValidator::State InputLengthValidator::validate(QString& input, int& position) 
     while (from < before.size() - tail && from < cursor && before[from] == after[from]) {
         ++from;
     }
+    from = std::min(from, editStart_);
     const std::size_t replaced = before.size() - from - tail;
     const std::u16string_view inserted =
         std::u16string_view(after).substr(from, after.size() - from - tail);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QValidator>
+#include <cstddef>
 
 #include "logic/text_box.h"
+
+class QLineEdit;
 
 // Holds the input line to its text box's length limit. A line edit offers every edit here as
 // the text it would then hold; an edit that would pass the limit is cut by the text box's own
@@ -12,10 +15,12 @@ class InputLengthValidator final : public QValidator {
     Q_OBJECT
 
   public:
-    InputLengthValidator(const TextBox& model, QObject* parent);
+    // Validates the edits of `edit`, which owns the validator.
+    InputLengthValidator(const TextBox& model, QLineEdit* edit);
 
     State validate(QString& input, int& position) const override;
 
   private:
     const TextBox& model_;
+    std::size_t editStart_ = 0;  // where the cursor or the selection began before the edit
 };

@@ -170,6 +170,33 @@ class KeyboardAndInputTest final : public WindowTest {
         }
     }
 
+    void pasteOverASelectionThatBeginsLikeItKeepsWholeCharacters_data() {
+        QTest::addColumn<QString>("line");  // 40 units; its first character is selected
+        QTest::addColumn<QString>("text");  // then pasted over it
+        QTest::addColumn<QString>("after");
+        const QString grin2 = QString::fromUtf16(u"\U0001F601");  // same lead unit as kGrin
+        const QString lead(QChar(0xD83D));
+        const QString a38(38, u'a');
+        QTest::newRow("a character with the same lead unit")
+            << grin2 + a38 << kGrin + u"bc"_qs << kGrin + a38;
+        QTest::newRow("a lone lead unit, by a character that begins with it")
+            << lead + u'x' + a38 << kGrin << u'x' + a38;
+    }
+    void pasteOverASelectionThatBeginsLikeItKeepsWholeCharacters() {
+        QFETCH(QString, line);
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        emptyInput();
+        QGuiApplication::clipboard()->setText(line);
+        QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(input(), Qt::Key_Home);
+        QTest::keyClick(input(), Qt::Key_Right, Qt::ShiftModifier);
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(input()->text(), after);
+        verifyFormHoldsTheInput();
+    }
+
     void everyEditAndTheFormsOwnWriteKeepOneText() {
         emptyInput();
         QTest::keyClicks(input(), u"Affine cipher!"_qs);
