@@ -44,6 +44,11 @@ QString Shown(const QString& text) {
     return QString::fromStdString(Printable(text.toStdU16String()));
 }
 
+bool InsidePair(const QString& text, qsizetype position) {
+    return position > 0 && position < text.size() && text[position - 1].isHighSurrogate() &&
+           text[position].isLowSurrogate();
+}
+
 QString At(QPoint point) {
     return QStringLiteral("(%1, %2)").arg(point.x()).arg(point.y());
 }
@@ -140,7 +145,7 @@ class RandomGesturesTest final : public WindowTest {
         const std::uint32_t where = choices_->Below(8);
         if (where < 1) {
             area = find(QStringLiteral("Command1_%1").arg(between(0, 1)))->geometry();
-        } else if (where < 3) {
+        } else if (where < 4) {
             area = list(ListName(Group::Results, between(0, 2)))->geometry();
         } else if (where < 6) {
             const auto& control = kControlLayout[below(kControlLayout.size())];
@@ -383,11 +388,15 @@ class RandomGesturesTest final : public WindowTest {
 
     QString windowFault() {
         const std::u16string& before = expected_->Form().Text2(0).Text();
-        std::optional<int> cursor;  // after what a typed, pasted or cut edit kept
+        // After a typed, pasted or cut edit, the cursor stands after what the edit kept, or
+        // before the character that it would stand inside.
+        std::optional<int> cursor;
         if (step_.edit) {
             const std::size_t tail = before.size() - step_.edit->from - step_.edit->count;
             apply(*step_.edit);
-            cursor = static_cast<int>(expected_->Form().Text2(0).Text().size() - tail);
+            const QString text = QString::fromStdU16String(expected_->Form().Text2(0).Text());
+            const qsizetype end = text.size() - qsizetype(tail);
+            cursor = int(end - (InsidePair(text, end) ? 1 : 0));
         } else if (step_.undo && input()->text().toStdU16String() != before) {
             apply({.kind = FormEvent::Kind::UserEdit,
                    .count = before.size(),
