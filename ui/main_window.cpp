@@ -109,6 +109,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     placeOnScreen();
 }
 
+MainWindow::~MainWindow() {
+    // The controls read the form, which as a member would go before the widget base deletes
+    // them; and closing the window still takes the focus from the input line, whose validator
+    // then reads the form's text. So the controls go first.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
 QWidget* MainWindow::createControl(const ControlLayout& layout) {
     switch (layout.kind) {
         case ControlKind::Label:

@@ -17,6 +17,7 @@ class MainWindow final : public QWidget {
 
   public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     const MainForm& form() const { return form_; }
 

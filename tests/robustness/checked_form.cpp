@@ -179,9 +179,9 @@ std::string CheckedForm::CheckEdit(const std::u16string& before, const FormEvent
            "the inserted text";
 }
 
-std::string CheckedForm::Check() const {
-    if (form_.Text2(0).Text() != input_) {
-        return "the input reads " + Printable(form_.Text2(0).Text()) + ", expected " +
+std::string CheckedForm::Check(const MainForm& form) const {
+    if (form.Text2(0).Text() != input_) {
+        return "the input reads " + Printable(form.Text2(0).Text()) + ", expected " +
                Printable(input_);
     }
     if (justEncrypted_) {
@@ -191,20 +191,20 @@ std::string CheckedForm::Check() const {
             }
         }
     }
-    std::string fault = CheckTable();
+    std::string fault = CheckTable(form);
     if (fault.empty()) {
-        fault = CheckResults();
+        fault = CheckResults(form);
     }
     if (fault.empty()) {
-        fault = CheckSelections();
+        fault = CheckSelections(form);
     }
     return fault;
 }
 
-std::string CheckedForm::CheckTable() const {
+std::string CheckedForm::CheckTable(const MainForm& form) {
     const auto& expected = ExpectedTable();
     for (ControlIndex k = 0; k < MainForm::kTableListCount; ++k) {
-        const ListBox& list = form_.List2(k);
+        const ListBox& list = form.List2(k);
         if (list.ListCount() != kLetters) {
             return ListName(Group::Table, k) + " has " + std::to_string(list.ListCount()) + " rows";
         }
@@ -219,12 +219,12 @@ std::string CheckedForm::CheckTable() const {
     return {};
 }
 
-std::string CheckedForm::CheckResults() const {
+std::string CheckedForm::CheckResults(const MainForm& form) const {
     const auto rows = static_cast<int>(letters_.size());
     for (ControlIndex j = 0; j < 3; ++j) {
-        if (form_.List1(j).ListCount() != rows) {
+        if (form.List1(j).ListCount() != rows) {
             return ListName(Group::Results, j) + " has " +
-                   std::to_string(form_.List1(j).ListCount()) + " rows, expected " +
+                   std::to_string(form.List1(j).ListCount()) + " rows, expected " +
                    std::to_string(rows) + " for " + Printable(letters_);
         }
     }
@@ -235,14 +235,14 @@ std::string CheckedForm::CheckResults() const {
             ExpectedTable()[static_cast<std::size_t>(letters_[static_cast<std::size_t>(r)] - u'A')];
         const std::array<const std::u16string*, 3> want = {&row[1], &row[5], &row[4]};
         for (ControlIndex j = 0; j < 3; ++j) {
-            const std::u16string& actual = form_.List1(j).List(r);
+            const std::u16string& actual = form.List1(j).List(r);
             if (actual != *want[static_cast<std::size_t>(j)]) {
                 return RowFault(ListName(Group::Results, j), r, actual,
                                 *want[static_cast<std::size_t>(j)]);
             }
         }
     }
-    const ListBox& numbers = form_.List1(3);
+    const ListBox& numbers = form.List1(3);
     if (numbers.ListCount() != ExpectedRows(Group::Results, 3)) {
         return "List1(3) has " + std::to_string(numbers.ListCount()) + " rows";
     }
@@ -255,11 +255,11 @@ std::string CheckedForm::CheckResults() const {
     return {};
 }
 
-std::string CheckedForm::CheckSelections() const {
+std::string CheckedForm::CheckSelections(const MainForm& form) const {
     for (const Group group : {Group::Table, Group::Results}) {
         int shared = -1;
         for (ControlIndex j = 0; j < MainForm::ListCount(group); ++j) {
-            const ListBox& list = form_.List(group, j);
+            const ListBox& list = form.List(group, j);
             const int selected = list.ListIndex();
             if (selected != -1 && !list.HasRow(selected)) {
                 return ListName(group, j) + " selects row " + std::to_string(selected) + " of " +
@@ -272,7 +272,7 @@ std::string CheckedForm::CheckSelections() const {
             shared = selected == -1 ? shared : selected;
         }
         for (ControlIndex j = 0; j < MainForm::ListCount(group); ++j) {
-            const ListBox& list = form_.List(group, j);
+            const ListBox& list = form.List(group, j);
             if (shared != -1 && list.HasRow(shared) && list.ListIndex() != shared) {
                 return ListName(group, j) + " does not select row " + std::to_string(shared) +
                        " that the rest of its group selects";
