@@ -5,9 +5,11 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStringList>
@@ -54,6 +56,15 @@ QPlainTextEdit* CreateExplanationBox(const ControlLayout& layout, QWidget* paren
     return box;
 }
 
+// The icon, read by Qt's own PNG reader. Unless told that the file is a PNG and nothing else,
+// Qt asks every image format plug-in whether it can read it, which loads them all (and the JPEG
+// library with them) for one small picture.
+QIcon LoadIcon() {
+    QImageReader reader(QStringLiteral(":/icons/hamburger.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -63,16 +74,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ToQString(kFormLayout.webAddress) + u' ' + ToQString(kFormLayout.title));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/hamburger.png")));
+    setWindowIcon(LoadIcon());
     setFixedSize(TwipsToPixels(kFormLayout.clientWidthTwips),
                  TwipsToPixels(kFormLayout.clientHeightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    QFont font(QString::fromLatin1(kFormLayout.fontFamily));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(kFormLayout.fontPointSize);
-    font.setWeight(QFont::Normal);
-    setFont(font);
+    setFont(ControlFont());
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const ControlLayout& layout : kControlLayout) {
@@ -101,6 +108,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     showGroup(MainForm::ListGroup::Results, ListBoxView::Scroll::ToTop);
     showInputLine();
     placeOnScreen();
+}
+
+QFont MainWindow::ControlFont() {
+    QFont font(QString::fromLatin1(kFormLayout.fontFamily));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(kFormLayout.fontPointSize);
+    font.setWeight(QFont::Normal);
+    return font;
 }
 
 QWidget* MainWindow::createControl(const ControlLayout& layout) {

@@ -6,6 +6,7 @@
 #include "logic/main_form.h"
 #include "ui/list_box_view.h"
 
+class QFont;
 class QLineEdit;
 struct ControlLayout;
 
@@ -17,6 +18,10 @@ class MainWindow final : public QWidget {
 
   public:
     explicit MainWindow(QWidget* parent = nullptr);
+
+    // The font of every control. The program makes it the application's font before it builds
+    // the window, so that no widget ever resolves or loads Qt's default font first.
+    static QFont ControlFont();
 
     const MainForm& form() const { return form_; }
 
