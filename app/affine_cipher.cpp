@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         const DisplayCheck check;
         application.emplace(argc, argv);
     }
-    QApplication::setFont(MainWindow::ControlFont());
+    MainWindow::PrepareApplication();
     MainWindow window;
     window.show();
     return application->exec();

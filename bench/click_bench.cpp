@@ -65,6 +65,7 @@ void ClickEncrypt(benchmark::State& state, MainWindow* window, bool paint) {
 int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
+    MainWindow::PrepareApplication();
     MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

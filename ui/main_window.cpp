@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QColor>
 #include <QFont>
@@ -56,6 +57,14 @@ QPlainTextEdit* CreateExplanationBox(const ControlLayout& layout, QWidget* paren
     return box;
 }
 
+QFont ControlFont() {
+    QFont font(QString::fromLatin1(kFormLayout.fontFamily));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(kFormLayout.fontPointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
 // The icon, read by Qt's own PNG reader. Unless told that the file is a PNG and nothing else,
 // Qt asks every image format plug-in whether it can read it, which loads them all (and the JPEG
 // library with them) for one small picture.
@@ -110,12 +119,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     placeOnScreen();
 }
 
-QFont MainWindow::ControlFont() {
-    QFont font(QString::fromLatin1(kFormLayout.fontFamily));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(kFormLayout.fontPointSize);
-    font.setWeight(QFont::Normal);
-    return font;
+void MainWindow::PrepareApplication() {
+    QApplication::setStyle(QStringLiteral("windows"));
+    QApplication::setFont(ControlFont());
 }
 
 QWidget* MainWindow::createControl(const ControlLayout& layout) {

@@ -6,7 +6,6 @@
 #include "logic/main_form.h"
 #include "ui/list_box_view.h"
 
-class QFont;
 class QLineEdit;
 struct ControlLayout;
 
@@ -19,9 +18,11 @@ class MainWindow final : public QWidget {
   public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    // The font of every control. The program makes it the application's font before it builds
-    // the window, so that no widget ever resolves or loads Qt's default font first.
-    static QFont ControlFont();
+    // Sets what the window is drawn with for the whole application: the classic Windows style
+    // (built into Qt Widgets, so no style plug-in is looked for) and the font of every control,
+    // so that no widget resolves or loads Qt's default font first. Called once, after the
+    // application object exists and before the window is built.
+    static void PrepareApplication();
 
     const MainForm& form() const { return form_; }
 
