@@ -34,12 +34,24 @@ ListBoxView::ListBoxView(const ListBox& model, QWidget* parent)
 
 void ListBoxView::showModel(Scroll scroll) {
     updateScrollRange();
+    const int selected = model_.ListIndex();
     if (scroll == Scroll::ToTop) {
         verticalScrollBar()->setValue(0);
-    } else if (scroll == Scroll::SelectionIntoView) {
-        scrollIntoView(model_.ListIndex());
+        // New rows: all of the list is painted again.
+        viewport()->update();
+    } else {
+        if (scroll == Scroll::SelectionIntoView) {
+            scrollIntoView(selected);  // a scroll paints the whole list
+        }
+        // The rows on screen are still the model's; only the highlight may have moved, and the
+        // focus frame with it, which stands on the first row while nothing is selected.
+        if (selected != shownSelection_) {
+            for (const int row : {shownSelection_, selected}) {
+                viewport()->update(visualRect(row < 0 ? 0 : row));
+            }
+        }
     }
-    viewport()->update();
+    shownSelection_ = selected;
 }
 
 int ListBoxView::rowHeight() const {
