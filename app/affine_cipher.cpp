@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
         const DisplayCheck check;
         application.emplace(argc, argv);
     }
+    MainWindow::PrepareApplication();
     MainWindow window;
     window.show();
     return application->exec();

@@ -15,6 +15,21 @@ namespace {
 // keeps the baselines of a row of headings in line.
 constexpr char16_t kTallestAndDeepest[] = u"Ббдфрyg()";
 
+// The sample's ink in a font, traced from the glyph outlines. Every label of the window has the
+// same font, so the outlines are traced for the first label and the others take the result.
+QRectF InkOf(const QFont& font) {
+    static QString measuredKey;
+    static QRectF ink;
+    const QString key = font.key();
+    if (key != measuredKey) {
+        QPainterPath outline;
+        outline.addText(0, 0, font, QString::fromUtf16(kTallestAndDeepest));
+        ink = outline.boundingRect();
+        measuredKey = key;
+    }
+    return ink;
+}
+
 }  // namespace
 
 CaptionLabel::CaptionLabel(const QString& caption, const QColor& background, QWidget* parent)
@@ -25,9 +40,7 @@ CaptionLabel::CaptionLabel(const QString& caption, const QColor& background, QWi
 }
 
 void CaptionLabel::measureInk() {
-    QPainterPath outline;
-    outline.addText(0, 0, font(), QString::fromUtf16(kTallestAndDeepest));
-    const QRectF ink = outline.boundingRect();
+    const QRectF ink = InkOf(font());
     inkAscent_ = -ink.top();
     inkDescent_ = ink.bottom();
 }

@@ -1,6 +1,7 @@
 #include "ui/colour_button.h"
 
 #include <qdrawutil.h>
+#include <QEvent>
 #include <QPainter>
 
 #include "ui/focus_frame.h"
@@ -10,6 +11,27 @@ ColourButton::ColourButton(const QString& caption, const QColor& face, QWidget* 
     setText(caption);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool ColourButton::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            // QAbstractButton repaints the button at once when it goes down and up, and each
+            // such repaint writes the window out to the display before the click is handled.
+            // With updates held back around the gesture the button is painted once, with
+            // whatever else the click changed, as soon as the event loop is free.
+            setUpdatesEnabled(false);
+            const bool handled = QAbstractButton::event(event);
+            setUpdatesEnabled(true);
+            return handled;
+        }
+        default:
+            return QAbstractButton::event(event);
+    }
 }
 
 void ColourButton::paintEvent(QPaintEvent* /*event*/) {

@@ -15,6 +15,7 @@ class ColourButton final : public QAbstractButton {
     const QColor& face() const { return face_; }
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -28,18 +29,32 @@ ListBoxView::ListBoxView(const ListBox& model, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setBackgroundRole(QPalette::Base);
+    // paintEvent fills what it paints, so Qt need not clear the viewport first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     verticalScrollBar()->setSingleStep(1);
     updateScrollRange();
 }
 
 void ListBoxView::showModel(Scroll scroll) {
     updateScrollRange();
+    const int selected = model_.ListIndex();
     if (scroll == Scroll::ToTop) {
         verticalScrollBar()->setValue(0);
-    } else if (scroll == Scroll::SelectionIntoView) {
-        scrollIntoView(model_.ListIndex());
+        // New rows: all of the list is painted again.
+        viewport()->update();
+    } else {
+        if (scroll == Scroll::SelectionIntoView) {
+            scrollIntoView(selected);  // a scroll paints the whole list
+        }
+        // The rows on screen are still the model's; only the highlight may have moved, and the
+        // focus frame with it, which stands on the first row while nothing is selected.
+        if (selected != shownSelection_) {
+            for (const int row : {shownSelection_, selected}) {
+                viewport()->update(visualRect(row < 0 ? 0 : row));
+            }
+        }
     }
-    viewport()->update();
+    shownSelection_ = selected;
     emit modelShown();
 }
 
@@ -99,6 +114,12 @@ void ListBoxView::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), colours.color(QPalette::Base));
 
     const int selected = model_.ListIndex();
+    // Each row's text stands on the baseline that vertical centring in the row gives, drawn
+    // from that point: the same pixels as drawText into the row's rectangle, without laying the
+    // text out as a paragraph for every row.
+    const QFontMetricsF metrics(font());
+    const qreal lineHeight = metrics.leading() + metrics.ascent() + metrics.descent();
+    const qreal baseline = (rowHeight() - lineHeight) / 2 + metrics.leading() + metrics.ascent();
     const int last =
         std::min(model_.ListCount() - 1, topRow() + (viewport()->height() - 1) / rowHeight());
     for (int row = topRow(); row <= last; ++row) {
@@ -114,8 +135,7 @@ void ListBoxView::paintEvent(QPaintEvent* event) {
         } else {
             painter.setPen(colours.color(QPalette::Text));
         }
-        painter.drawText(area.adjusted(kTextIndent, 0, -kTextIndent, 0),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        painter.drawText(QPointF(area.left() + kTextIndent, area.top() + baseline),
                          RowText(model_, row));
     }
 

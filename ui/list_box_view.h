@@ -23,7 +23,8 @@ class ListBoxView final : public QAbstractScrollArea {
 
     const ListBox& model() const { return model_; }
 
-    // Takes in the model's current rows and selection.
+    // Takes in the model's current rows and selection. Keep and SelectionIntoView tell that the
+    // rows are those already shown, so that only a change of selection is painted.
     void showModel(Scroll scroll);
 
     // Row geometry in viewport coordinates.
@@ -62,6 +63,8 @@ class ListBoxView final : public QAbstractScrollArea {
     int searchTarget(const QString& typed);
 
     const ListBox& model_;
+    // The selection as last shown, so that a change of selection repaints two rows only.
+    int shownSelection_ = -1;
     bool dragging_ = false;
     QString search_;
     QElapsedTimer searchClock_;

@@ -1,13 +1,16 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStringList>
@@ -58,6 +61,14 @@ QPlainTextEdit* CreateExplanationBox(const ControlLayout& layout, QWidget* paren
     return box;
 }
 
+QFont ControlFont() {
+    QFont font(QString::fromLatin1(kFormLayout.fontFamily));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(kFormLayout.fontPointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -73,11 +84,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFixedSize(scale.Size(kFormLayout.clientWidthTwips, kFormLayout.clientHeightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    QFont font(QString::fromLatin1(kFormLayout.fontFamily));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(kFormLayout.fontPointSize);
-    font.setWeight(QFont::Normal);
-    setFont(CyrillicSerif(font, [&scale](const QFont& f) { return CaptionsFit(f, scale); }));
+    // The application font is normally the control font already (PrepareApplication); only a
+    // substitute for a missing Times New Roman is set on the window itself.
+    const QFont font =
+        CyrillicSerif(ControlFont(), [&scale](const QFont& f) { return CaptionsFit(f, scale); });
+    if (font != QApplication::font()) {
+        setFont(font);
+    }
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const ControlLayout& layout : kControlLayout) {
@@ -114,6 +127,17 @@ MainWindow::~MainWindow() {
     // them; and closing the window still takes the focus from the input line, whose validator
     // then reads the form's text. So the controls go first.
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void MainWindow::PrepareApplication() {
+    // The classic look of the form, and the cheapest style to start. Its sunken frames and scroll
+    // bars keep their width when the form's geometry shrinks below 96 dots per inch, and would
+    // then cover the longest numbers of the narrow table columns; Fusion's thinner frames leave
+    // them room.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const bool shrunk = screen != nullptr && screen->logicalDotsPerInchY() < 96.0;
+    QApplication::setStyle(shrunk ? QStringLiteral("fusion") : QStringLiteral("windows"));
+    QApplication::setFont(ControlFont());
 }
 
 QWidget* MainWindow::createControl(const ControlLayout& layout) {

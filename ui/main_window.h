@@ -19,6 +19,12 @@ class MainWindow final : public QWidget {
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Sets what the window is drawn with for the whole application: the classic Windows style
+    // (built into Qt Widgets, so no style plug-in is looked for) and the font of every control,
+    // so that no widget resolves or loads Qt's default font first. Called once, after the
+    // application object exists and before the window is built.
+    static void PrepareApplication();
+
     const MainForm& form() const { return form_; }
 
   protected:

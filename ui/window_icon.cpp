@@ -1,12 +1,25 @@
 #include "ui/window_icon.h"
 
-#include <QSize>
+#include <QImageReader>
+#include <QPixmap>
 #include <QString>
+
+namespace {
+
+// Read by Qt's own PNG reader. Unless told that the file is a PNG and nothing else, Qt asks every
+// image format plug-in whether it can read it, which loads them all (and the JPEG library with
+// them) for one small picture.
+QPixmap ReadPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+}  // namespace
 
 QIcon WindowIcon() {
     QIcon icon;
-    // Given with their sizes, the pictures are read only when a size is asked for.
-    icon.addFile(QStringLiteral(":/icons/hamburger.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/hamburger-64.png"), QSize(64, 64));
+    icon.addPixmap(ReadPng(QStringLiteral(":/icons/hamburger.png")));
+    icon.addPixmap(ReadPng(QStringLiteral(":/icons/hamburger-64.png")));
     return icon;
 }

@@ -64,6 +64,8 @@ class WindowTest : public QObject {
     }
 
   private slots:
+    // The look the program gives the application before it builds its window.
+    void initTestCase() { MainWindow::PrepareApplication(); }
     void init() {
         window_ = std::make_unique<MainWindow>();
         window_->show();
