@@ -17,12 +17,6 @@ struct FormLayout final {
     int fontPointSize;
 };
 
-inline constexpr int kTwipsPerPixel = 15;
-
-constexpr int TwipsToPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
-
 inline constexpr FormLayout kFormLayout{
     .clientWidthTwips = 7545,
     .clientHeightTwips = 6585,

@@ -20,7 +20,7 @@
 #include "tests/robustness/printable.h"
 #include "tests/robustness/random_choices.h"
 #include "ui/control_layout.h"
-#include "ui/form_layout.h"
+#include "ui/form_scale.h"
 #include "window_test_support.h"
 
 namespace {
@@ -439,8 +439,9 @@ class RandomGesturesTest final : public WindowTest {
         for (const ControlLayout& control : kControlLayout) {
             const QWidget* widget =
                 find(QStringLiteral("%1_%2").arg(QLatin1String(control.name)).arg(control.index));
-            const QRect pixels(TwipsToPixels(control.left), TwipsToPixels(control.top),
-                               TwipsToPixels(control.width), TwipsToPixels(control.height));
+            const QRect pixels =
+                FormScale(window_->logicalDpiY())
+                    .Rect(control.left, control.top, control.width, control.height);
             if (widget->isVisible() != control.visible || widget->geometry() != pixels) {
                 return widget->objectName() + u" has moved, or been shown or hidden"_qs;
             }
