@@ -1,19 +1,8 @@
 #include "logic/text_box.h"
 
-#include <unicode/utf16.h>
-
 #include <algorithm>
 
 #include "logic/text_routines.h"
-
-namespace {
-
-bool InsidePair(std::u16string_view text, std::size_t position) {
-    return position > 0 && position < text.size() && U16_IS_LEAD(text[position - 1]) &&
-           U16_IS_TRAIL(text[position]);
-}
-
-}  // namespace
 
 TextBox::TextBox(std::u16string text, std::size_t maxLength)
     : text_(std::move(text)), maxLength_(maxLength) {}

@@ -69,12 +69,14 @@ void AppendCodePoint(std::u16string& text, char32_t codePoint) {
     }
 }
 
+bool InsidePair(std::u16string_view text, std::size_t position) {
+    return position > 0 && position < text.size() && U16_IS_LEAD(text[position - 1]) &&
+           U16_IS_TRAIL(text[position]);
+}
+
 std::size_t FittingLength(std::u16string_view text, std::size_t room) {
     if (text.size() <= room) {
         return text.size();
     }
-    if (room > 0 && U16_IS_LEAD(text[room - 1]) && U16_IS_TRAIL(text[room])) {
-        return room - 1;
-    }
-    return room;
+    return InsidePair(text, room) ? room - 1 : room;
 }

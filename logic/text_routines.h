@@ -29,6 +29,9 @@ char32_t NextCodePoint(std::u16string_view text, std::size_t& position);
 // as the lone unit it is.
 void AppendCodePoint(std::u16string& text, char32_t codePoint);
 
+// Whether `position` stands between the two units of one character.
+bool InsidePair(std::u16string_view text, std::size_t position);
+
 // The longest prefix of `text` of at most `room` units that does not end between the two units
 // of one character.
 std::size_t FittingLength(std::u16string_view text, std::size_t room);

@@ -6,14 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace {
-
-bool InsidePair(std::u16string_view text, std::size_t position) {
-    return position > 0 && position < text.size() && QChar::isHighSurrogate(text[position - 1]) &&
-           QChar::isLowSurrogate(text[position]);
-}
-
-}  // namespace
+#include "logic/text_routines.h"
 
 InputLengthValidator::InputLengthValidator(const TextBox& model, QLineEdit* edit)
     : QValidator(edit), model_(model) {
