@@ -7,14 +7,3 @@ void MainForm::Command1_Click(ControlIndex Index) {
         ClearAll();
     }
 }
-
-void MainForm::ClearAll() {
-    for (ControlIndex k = 0; k <= 6; ++k) {
-        List2(k).SetListIndex(ListBox::kNoSelection);
-    }
-    for (ControlIndex j = 0; j <= 3; ++j) {
-        List1(j).Clear();
-    }
-    Text2(0).SetText(std::u16string());
-    NumberTheAlphabet();
-}

@@ -25,7 +25,7 @@ void MainForm::EncryptText() {
     for (std::size_t i = 1; i <= n; ++i) {
         const std::u16string ch(1, t[i - 1]);
         List1(0).AddItem(ch);
-        const auto k = static_cast<std::int16_t>(CodeOfLetter(ch) - 65);
+        const auto k = static_cast<std::int16_t>(CodeOfLetter(ch) - kLetterA);
         List1(1).AddItem(List2(5).List(k));
         List1(2).AddItem(List2(4).List(k));
     }

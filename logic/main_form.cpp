@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kLetterA = 65;
 constexpr int kKeyFactor = 5;
 constexpr int kKeyShift = 8;
 constexpr int kInverseFactor = 21;

@@ -7,6 +7,10 @@
 // The string and number routines that the cipher form's procedures are written against.
 // Text is UTF-16 throughout: lengths and positions count 16-bit units.
 
+// The code of "A": a capital Latin letter's number is its code less this, so "A" is 0 and "Z"
+// is 25, and the letter of number n has the code kLetterA + n.
+inline constexpr int kLetterA = 65;
+
 // A whole number in plain decimal: a leading "-" for negatives, no blank, no plus sign.
 std::u16string NumberText(int value);
 
