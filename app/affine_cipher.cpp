@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <optional>
 
-#include "ui/display_check.h"
-#include "ui/main_window.h"
+#include "app/display_check.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char** argv) {
     if (DisplayCheck::NoDisplayNamed(argc, argv)) {

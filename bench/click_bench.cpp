@@ -14,7 +14,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "tests/robustness/checked_form.h"
 #include "tests/robustness/form_event.h"
+#include "tests/robustness/from_environment.h"
 #include "tests/robustness/random_choices.h"
 
 namespace {
@@ -18,11 +18,6 @@ namespace {
 constexpr std::uint64_t kDefaultSeed = 20261209;
 constexpr std::uint64_t kDefaultEvents = 100'000;
 constexpr int kEventsPerSequence = 500;
-
-std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0' ? std::stoull(value, nullptr, 0) : fallback;
-}
 
 TEST(FormEventSequences, KeepEveryInvariantAfterEveryEvent) {
     const std::uint64_t seed = FromEnvironment("AFFINE_ROBUSTNESS_SEED", kDefaultSeed);

@@ -1,25 +1,48 @@
 #pragma once
 
 // What the window tests share: a shown window, controls found by name, list rows to click,
-// and which rows of a list a person sees highlighted.
+// which rows of a list a person sees highlighted, and where a picture has ink.
 
 #include <QApplication>
+#include <QImage>
+#include <QRegion>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
-#include "ui/list_box_view.h"
-#include "ui/main_window.h"
+#include "ui/widgets/list_box_view.h"
+#include "ui/widgets/to_qstring.h"
+#include "ui/window/control_object_name.h"
+#include "ui/window/main_window.h"
 
+// The object names of the first `count` controls of an array.
 inline QStringList Names(const char* array, int count) {
     QStringList names;
     for (int k = 0; k < count; ++k) {
-        names << QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(k);
+        names << ControlObjectName(array, static_cast<ControlIndex>(k));
     }
     return names;
 }
 
 inline const QStringList kTableLists = Names("List2", 7);
 inline const QStringList kResultLists = Names("List1", 3);  // the visible ones
+
+// The bounds, in device pixels, of the pixels unlike `background` whose centres lie in `area`
+// (logical pixels).
+inline QRect InkBounds(const QImage& picture, const QRegion& area, QRgb background) {
+    const qreal ratio = picture.devicePixelRatio();
+    QRect ink;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPoint logical(int(std::floor((x + 0.5) / ratio)),
+                                 int(std::floor((y + 0.5) / ratio)));
+            if (picture.pixel(x, y) != background && area.contains(logical)) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
 
 // The base of each test class: a fresh window for every test, shown and active.
 class WindowTest : public QObject {

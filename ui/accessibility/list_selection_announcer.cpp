@@ -1,0 +1,95 @@
+#include "ui/accessibility/list_selection_announcer.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QTimer>
+#include <utility>
+
+#include "ui/widgets/list_box_view.h"
+
+namespace {
+
+// Whether assistive technology is listening. Qt tells its activation observers whenever a
+// screen reader's bridge (or anyone) switches accessibility on or off.
+class ListeningWatch final : public QAccessible::ActivationObserver {
+  public:
+    ListeningWatch() : listening_(QAccessible::isActive()) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~ListeningWatch() override { QAccessible::removeActivationObserver(this); }
+    ListeningWatch(const ListeningWatch&) = delete;
+    ListeningWatch& operator=(const ListeningWatch&) = delete;
+
+    void accessibilityActiveChanged(bool active) override { listening_ = active; }
+    bool listening() const { return listening_; }
+
+  private:
+    bool listening_;
+};
+
+bool Listening() {
+    static ListeningWatch watch;
+    return watch.listening();
+}
+
+ListSelectionAnnouncer::Receiver receiver = &QAccessible::updateAccessibility;
+
+}  // namespace
+
+ListSelectionAnnouncer::ListSelectionAnnouncer(ListBoxView* list)
+    : QObject(list), list_(list), selection_(list->model().ListIndex()) {
+    connect(list, &ListBoxView::modelShown, this, &ListSelectionAnnouncer::announceChanges);
+    list->installEventFilter(this);
+}
+
+ListSelectionAnnouncer::Receiver ListSelectionAnnouncer::SetReceiver(Receiver next) {
+    return std::exchange(receiver, next);
+}
+
+void ListSelectionAnnouncer::send(QAccessible::Event event, int row) {
+    QAccessibleEvent announcement(list_, event);
+    announcement.setChild(row);
+    receiver(&announcement);
+}
+
+void ListSelectionAnnouncer::announceChanges(bool rowsReplaced) {
+    const ListBox& model = list_->model();
+    const int before = selection_;
+    selection_ = model.ListIndex();
+    // An event makes Qt create the interfaces it names, which no one needs while no assistive
+    // technology listens.
+    if (!Listening()) {
+        return;
+    }
+    if (rowsReplaced) {
+        QAccessibleEvent reorder(list_, QAccessible::ObjectReorder);
+        receiver(&reorder);
+    }
+    if (selection_ == before) {
+        return;
+    }
+    if (!rowsReplaced && model.HasRow(before)) {
+        send(QAccessible::SelectionRemove, before);
+    }
+    if (model.HasRow(selection_)) {
+        send(QAccessible::Selection, selection_);
+        if (list_->hasFocus()) {
+            send(QAccessible::Focus, selection_);
+        }
+    }
+}
+
+bool ListSelectionAnnouncer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::FocusIn && Listening()) {
+        // Qt announces the list itself once the focus has arrived; the row comes after that.
+        QTimer::singleShot(0, this, &ListSelectionAnnouncer::announceFocusRow);
+    }
+    return false;
+}
+
+void ListSelectionAnnouncer::announceFocusRow() {
+    const int row = list_->focusRow();
+    if (Listening() && list_->hasFocus() && row >= 0) {
+        send(QAccessible::Focus, row);
+    }
+}
