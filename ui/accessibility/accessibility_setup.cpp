@@ -1,15 +1,23 @@
 #include "ui/accessibility/accessibility_setup.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
 #include <string_view>
 
+#include "ui/accessibility/announcement.h"
+#include "ui/accessibility/button_outcome.h"
 #include "ui/accessibility/caption_label_accessible.h"
+#include "ui/accessibility/control_labels.h"
+#include "ui/accessibility/focus_selection_filter.h"
 #include "ui/accessibility/form_accessible.h"
+#include "ui/accessibility/input_line_accessible.h"
 #include "ui/accessibility/list_box_accessible.h"
 #include "ui/accessibility/list_selection_announcer.h"
 #include "ui/widgets/caption_label.h"
+#include "ui/widgets/colour_button.h"
+#include "ui/widgets/input_length_validator.h"
 #include "ui/widgets/list_box_view.h"
 #include "ui/widgets/to_qstring.h"
 #include "ui/window/control_layout.h"
@@ -25,28 +33,14 @@ QAccessibleInterface* CreateAccessibleInterface(const QString& /*className*/, QO
     if (auto* label = qobject_cast<CaptionLabel*>(object)) {
         return new CaptionLabelAccessible(label);
     }
+    if (auto* line = qobject_cast<QLineEdit*>(object)) {
+        return new InputLineAccessible(line);
+    }
     if (auto* window = qobject_cast<MainWindow*>(object)) {
         return new FormAccessible(window);
     }
     return nullptr;
 }
-
-// The control whose caption names another: each list is named by its heading, the input line
-// by its prompt and the explanation box by the title line. Labels and buttons speak their own
-// captions.
-struct NamedBy final {
-    std::string_view name;
-    std::string_view namedBy;
-    bool sameIndex;  // List2(k) by Label2(k); otherwise by the label of index `by`
-    ControlIndex by;
-};
-
-constexpr NamedBy kNamedBy[] = {
-    {"List2", "Label2", true, 0},
-    {"List1", "Label4", true, 0},
-    {"Text2", "Label1", false, 1},
-    {"Text1", "Label1", false, 0},
-};
 
 // What a name leaves open: what each column holds, which tells the two "mod 26" columns apart,
 // what the buttons do and the input line's limit.
@@ -72,29 +66,46 @@ constexpr Description kDescriptions[] = {
     {"Command1", 1, u"изчиства текста и резултата"},
 };
 
-std::u16string_view CaptionOf(std::string_view name, ControlIndex index) {
-    for (const ControlLayout& layout : kControlLayout) {
-        if (layout.name == name && layout.index == index) {
-            return layout.caption;
-        }
+// The explanation box is named for what it is; a name taken from its first line would be spoken
+// twice, once as the name and once as the line.
+constexpr std::u16string_view kExplanationName = u"обяснение";
+
+// Said when the input line's limit cut what the user typed or pasted.
+constexpr std::u16string_view kLimitReached = u"Най-много 40 знака: останалото не е добавено.";
+
+QString AccessibleName(const ControlLayout& layout, const QWidget& control) {
+    if (layout.kind == ControlKind::ExplanationBox) {
+        return ToQString(kExplanationName);
     }
-    return {};
+    const auto* label = qobject_cast<const CaptionLabel*>(LabelOf(control));
+    if (label == nullptr) {
+        return {};
+    }
+    QString caption = label->caption();
+    // A prompt's colon points at the field on screen; spoken as the field's name it is noise.
+    if (caption.endsWith(u':')) {
+        caption.chop(1);
+    }
+    return caption;
 }
 
-QString AccessibleName(const ControlLayout& layout) {
-    for (const NamedBy& rule : kNamedBy) {
-        if (rule.name == layout.name) {
-            QString caption =
-                ToQString(CaptionOf(rule.namedBy, rule.sameIndex ? layout.index : rule.by));
-            // A prompt's colon points at the field on screen; spoken as the field's name it is
-            // noise.
-            if (caption.endsWith(u':')) {
-                caption.chop(1);
-            }
-            return caption;
+// Each click of a button is announced with what it did.
+void AnnounceClicks(ColourButton& button, ControlIndex index, MainWindow& window) {
+    QObject::connect(&button, &ColourButton::clicked, &window, [&window, index] {
+        if (QAccessible::isActive()) {
+            Announce(window, ButtonOutcome(window.form(), index));
         }
+    });
+}
+
+// The input line tells when its limit refused what the user typed or pasted, after the edit.
+void AnnounceLimit(QLineEdit& line, QWidget& window) {
+    if (auto* rule = line.findChild<InputLengthValidator*>()) {
+        QObject::connect(
+            rule, &InputLengthValidator::editCut, &window,
+            [&window] { Announce(window, ToQString(kLimitReached)); }, Qt::QueuedConnection);
     }
-    return {};
+    QuietSelectionOnFocus(line);
 }
 
 QString AccessibleDescription(const ControlLayout& layout) {
@@ -117,13 +128,14 @@ void InstallAccessibleInterfaces() {
 }
 
 void DescribeControlsForAssistiveTechnology(QWidget& window) {
+    auto* form = qobject_cast<MainWindow*>(&window);
     for (const ControlLayout& layout : kControlLayout) {
         auto* control =
             window.findChild<QWidget*>(ControlObjectName(layout), Qt::FindDirectChildrenOnly);
         if (control == nullptr) {
             continue;
         }
-        if (const QString name = AccessibleName(layout); !name.isEmpty()) {
+        if (const QString name = AccessibleName(layout, *control); !name.isEmpty()) {
             control->setAccessibleName(name);
         }
         if (const QString description = AccessibleDescription(layout); !description.isEmpty()) {
@@ -132,6 +144,12 @@ void DescribeControlsForAssistiveTechnology(QWidget& window) {
         // A hidden list is nowhere in what assistive technology reads, so it has nothing to say.
         if (auto* list = qobject_cast<ListBoxView*>(control); list != nullptr && layout.visible) {
             new ListSelectionAnnouncer(list);
+        }
+        if (auto* button = qobject_cast<ColourButton*>(control); button != nullptr && form) {
+            AnnounceClicks(*button, layout.index, *form);
+        }
+        if (auto* line = qobject_cast<QLineEdit*>(control)) {
+            AnnounceLimit(*line, window);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/accessibility/caption_label_accessible.h"
 
+#include "ui/accessibility/control_labels.h"
 #include "ui/widgets/caption_label.h"
 
 CaptionLabelAccessible::CaptionLabelAccessible(CaptionLabel* label)
@@ -10,4 +11,15 @@ QString CaptionLabelAccessible::text(QAccessible::Text t) const {
         return static_cast<const CaptionLabel*>(widget())->caption();
     }
     return QAccessibleWidget::text(t);
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> CaptionLabelAccessible::relations(
+    QAccessible::Relation match) const {
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related =
+        QAccessibleWidget::relations(match);
+    if (QWidget* control = ControlLabelledBy(*widget());
+        control != nullptr && (match & QAccessible::Labelled)) {
+        related.append({QAccessible::queryAccessibleInterface(control), QAccessible::Labelled});
+    }
+    return related;
 }

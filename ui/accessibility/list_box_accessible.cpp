@@ -1,5 +1,6 @@
 #include "ui/accessibility/list_box_accessible.h"
 
+#include "ui/accessibility/control_labels.h"
 #include "ui/accessibility/list_row_accessible.h"
 #include "ui/widgets/list_box_view.h"
 
@@ -58,4 +59,14 @@ QAccessibleInterface* ListBoxAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* ListBoxAccessible::focusChild() const {
     return list()->hasFocus() ? child(list()->focusRow()) : nullptr;
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> ListBoxAccessible::relations(
+    QAccessible::Relation match) const {
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related =
+        QAccessibleWidget::relations(match);
+    if (QWidget* heading = LabelOf(*widget()); heading != nullptr && (match & QAccessible::Label)) {
+        related.append({QAccessible::queryAccessibleInterface(heading), QAccessible::Label});
+    }
+    return related;
 }

@@ -22,6 +22,9 @@ class ListBoxAccessible final : public QAccessibleWidget {
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
+    // The heading above the list is its label.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override;
 
   private:
     ListBoxView* list() const;

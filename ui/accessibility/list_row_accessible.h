@@ -9,9 +9,17 @@ class ListBoxView;
 // text, selected while it is the model's selected row and focused while it is the row that the
 // focused list's keyboard acts on. The row is a place in the list, not a copy of its text, so it
 // always reads what the model holds there; it is no longer valid once the list has fewer rows.
+// For the ear the row reads across its group (ReadAcross): it is labelled by a StaticText with no
+// place on screen whose name is the row read across, and Orca speaks a list item by its label,
+// and shows the label beside the name in braille. (A description with the same words would be
+// spoken a second time.)
 class ListRowAccessible final : public QAccessibleInterface {
   public:
     ListRowAccessible(ListBoxView* list, int row);
+    ~ListRowAccessible() override;
+
+    ListRowAccessible(const ListRowAccessible&) = delete;
+    ListRowAccessible& operator=(const ListRowAccessible&) = delete;
 
     ListBoxView* list() const { return list_; }
     int row() const { return row_; }
@@ -31,8 +39,11 @@ class ListRowAccessible final : public QAccessibleInterface {
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override;
 
   private:
     QPointer<ListBoxView> list_;
     int row_;
+    mutable QAccessible::Id readAcross_ = 0;  // the label, made when first asked for
 };

@@ -1,8 +1,6 @@
 #include "ui/accessibility/list_selection_announcer.h"
 
 #include <QAccessible>
-#include <QEvent>
-#include <QTimer>
 #include <utility>
 
 #include "ui/widgets/list_box_view.h"
@@ -39,7 +37,6 @@ ListSelectionAnnouncer::Receiver receiver = &QAccessible::updateAccessibility;
 ListSelectionAnnouncer::ListSelectionAnnouncer(ListBoxView* list)
     : QObject(list), list_(list), selection_(list->model().ListIndex()) {
     connect(list, &ListBoxView::modelShown, this, &ListSelectionAnnouncer::announceChanges);
-    list->installEventFilter(this);
 }
 
 ListSelectionAnnouncer::Receiver ListSelectionAnnouncer::SetReceiver(Receiver next) {
@@ -76,20 +73,5 @@ void ListSelectionAnnouncer::announceChanges(bool rowsReplaced) {
         if (list_->hasFocus()) {
             send(QAccessible::Focus, selection_);
         }
-    }
-}
-
-bool ListSelectionAnnouncer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::FocusIn && Listening()) {
-        // Qt announces the list itself once the focus has arrived; the row comes after that.
-        QTimer::singleShot(0, this, &ListSelectionAnnouncer::announceFocusRow);
-    }
-    return false;
-}
-
-void ListSelectionAnnouncer::announceFocusRow() {
-    const int row = list_->focusRow();
-    if (Listening() && list_->hasFocus() && row >= 0) {
-        send(QAccessible::Focus, row);
     }
 }

@@ -7,9 +7,11 @@ class ListBoxView;
 
 // Tells assistive technology what changed in one list each time the list shows its model: new
 // rows, where the list says it replaced them, the row that lost the selection and the one that
-// gained it, and, in the focused list, that the selected row now has the focus; and, when the
-// keyboard focus comes into the list, which row it is on. It keeps no copy of the rows. Quiet,
-// and nearly free, while no assistive technology is listening.
+// gained it, and, in the focused list, that the selected row now has the focus. When the keyboard
+// focus comes into the list, Qt announces the list and nothing more is said: a screen reader
+// then speaks the list's heading and description, which tell the two "mod 26" columns apart,
+// and the first key that moves the selection speaks its row. It keeps no copy of the rows.
+// Quiet, and nearly free, while no assistive technology is listening.
 class ListSelectionAnnouncer final : public QObject {
     Q_OBJECT
 
@@ -22,12 +24,8 @@ class ListSelectionAnnouncer final : public QObject {
     using Receiver = void (*)(QAccessibleEvent* event);
     static Receiver SetReceiver(Receiver receiver);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void announceChanges(bool rowsReplaced);
-    void announceFocusRow();
     void send(QAccessible::Event event, int row);
 
     ListBoxView* list_;

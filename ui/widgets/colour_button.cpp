@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "ui/widgets/focus_frame.h"
@@ -32,6 +33,41 @@ bool ColourButton::event(QEvent* event) {
         default:
             return QAbstractButton::event(event);
     }
+}
+
+namespace {
+
+// Enter and the keypad's Enter, which carries the keypad modifier, and nothing else held down.
+bool IsEnter(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// The same key event with Space in place of Enter: the button goes down and clicks as for Space.
+QKeyEvent AsSpace(const QKeyEvent& event) {
+    return {event.type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), event.isAutoRepeat()};
+}
+
+}  // namespace
+
+void ColourButton::keyPressEvent(QKeyEvent* event) {
+    if (IsEnter(*event)) {
+        QKeyEvent space = AsSpace(*event);
+        QAbstractButton::keyPressEvent(&space);
+        event->setAccepted(space.isAccepted());
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void ColourButton::keyReleaseEvent(QKeyEvent* event) {
+    if (IsEnter(*event)) {
+        QKeyEvent space = AsSpace(*event);
+        QAbstractButton::keyReleaseEvent(&space);
+        event->setAccepted(space.isAccepted());
+        return;
+    }
+    QAbstractButton::keyReleaseEvent(event);
 }
 
 void ColourButton::paintEvent(QPaintEvent* /*event*/) {

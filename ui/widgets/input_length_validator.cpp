@@ -57,6 +57,9 @@ QValidator::State InputLengthValidator::validate(QString& input, int& position) 
 
     TextBox edited = model_;
     const std::size_t kept = edited.ReplaceRange(from, replaced, inserted);
+    if (kept < inserted.size()) {
+        emit editCut();
+    }
     // A bare cursor between the two units of a character inserts before it, and the cursor
     // stands before a character that the edit has joined rather than inside it, so that the
     // next edit cannot split it.

@@ -21,6 +21,10 @@ class InputLengthValidator final : public QValidator {
 
     State validate(QString& input, int& position) const override;
 
+  signals:
+    // An edit put in characters that the length limit then cut, in part or all.
+    void editCut() const;
+
   private:
     const TextBox& model_;
     std::size_t editStart_ = 0;  // where the cursor or the selection began before the edit

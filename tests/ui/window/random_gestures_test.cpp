@@ -247,7 +247,8 @@ class RandomGesturesTest final : public WindowTest {
             expectEdit({});
         }
         step_.undo = key == Qt::Key_Z && (modifiers & M::ControlModifier) && focus == input();
-        if (key == Qt::Key_Space && qobject_cast<QAbstractButton*>(focus)) {
+        if ((key == Qt::Key_Space || key == Qt::Key_Return) &&
+            qobject_cast<QAbstractButton*>(focus)) {
             step_.clicksDue << (focus == find(u"Command1_0"_qs) ? 0 : 1);
         }
         QTest::sendKeyEvent(QTest::Click, handle(), key, text, modifiers);

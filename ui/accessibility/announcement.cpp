@@ -1,0 +1,91 @@
+#include "ui/accessibility/announcement.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+// The words, as a label inside the notification: Orca speaks the notification's role and then
+// the labels in it, and shows those labels in braille.
+class AnnouncementText final : public QAccessibleInterface {
+  public:
+    explicit AnnouncementText(QAccessibleInterface* notification) : notification_(notification) {}
+
+    void setWords(const QString& words) { words_ = words; }
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return notification_->window(); }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return notification_; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? words_ : QString();
+    }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override { return {}; }
+
+  private:
+    QAccessibleInterface* notification_;
+    QString words_;
+};
+
+// The notification itself, nameless so that the words are spoken once. Its parent is the window,
+// which does not count it among its children, so that no one comes across it while exploring.
+class Notification final : public QAccessibleInterface {
+  public:
+    Notification() : text_(new AnnouncementText(this)) {
+        // Qt's cache owns both once registered, and deletes them when the application ends.
+        QAccessible::registerAccessibleInterface(this);
+        QAccessible::registerAccessibleInterface(text_);
+    }
+
+    void show(QWidget& window, const QString& words) {
+        window_ = &window;
+        text_->setWords(words);
+        QAccessibleEvent appeared(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&appeared);
+    }
+
+    bool isValid() const override { return window_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return window_ != nullptr ? window_->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(window_);
+    }
+    QAccessibleInterface* child(int index) const override { return index == 0 ? text_ : nullptr; }
+    int childCount() const override { return 1; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == text_ ? 0 : -1;
+    }
+    QString text(QAccessible::Text /*t*/) const override { return {}; }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+  private:
+    QPointer<QWidget> window_;
+    AnnouncementText* text_;
+};
+
+}  // namespace
+
+void Announce(QWidget& window, const QString& words) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    static Notification* const notification = new Notification;  // NOLINT(*NewDeleteLeaks)
+    notification->show(window, words);
+}
