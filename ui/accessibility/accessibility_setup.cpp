@@ -127,7 +127,9 @@ void InstallAccessibleInterfaces() {
     (void)installed;
 }
 
-void DescribeControlsForAssistiveTechnology(QWidget& window) {
+namespace {
+
+void Describe(QWidget& window) {
     auto* form = qobject_cast<MainWindow*>(&window);
     for (const ControlLayout& layout : kControlLayout) {
         auto* control =
@@ -151,5 +153,39 @@ void DescribeControlsForAssistiveTechnology(QWidget& window) {
         if (auto* line = qobject_cast<QLineEdit*>(control)) {
             AnnounceLimit(*line, window);
         }
+    }
+}
+
+// Describes the window once assistive technology switches Qt's accessibility on: until then no
+// one reads the names and the lists have no one to tell, so a start-up without a screen reader
+// does none of the work.
+class DescribeWhenListening final : public QObject, public QAccessible::ActivationObserver {
+  public:
+    explicit DescribeWhenListening(QWidget& window) : QObject(&window), window_(window) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~DescribeWhenListening() override { QAccessible::removeActivationObserver(this); }
+    DescribeWhenListening(const DescribeWhenListening&) = delete;
+    DescribeWhenListening& operator=(const DescribeWhenListening&) = delete;
+
+    void accessibilityActiveChanged(bool active) override {
+        if (active && !described_) {
+            described_ = true;
+            Describe(window_);
+        }
+    }
+
+  private:
+    QWidget& window_;
+    bool described_ = false;
+};
+
+}  // namespace
+
+void DescribeControlsForAssistiveTechnology(QWidget& window) {
+    if (QAccessible::isActive()) {
+        Describe(window);
+    } else {
+        new DescribeWhenListening(window);
     }
 }

@@ -9,11 +9,10 @@ namespace {
 
 // Whether assistive technology is listening. Qt tells its activation observers whenever a
 // screen reader's bridge (or anyone) switches accessibility on or off.
+// The watch is made with the first announcer, and announcers are made once accessibility is on.
 class ListeningWatch final : public QAccessible::ActivationObserver {
   public:
-    ListeningWatch() : listening_(QAccessible::isActive()) {
-        QAccessible::installActivationObserver(this);
-    }
+    ListeningWatch() : listening_(true) { QAccessible::installActivationObserver(this); }
     ~ListeningWatch() override { QAccessible::removeActivationObserver(this); }
     ListeningWatch(const ListeningWatch&) = delete;
     ListeningWatch& operator=(const ListeningWatch&) = delete;
@@ -36,6 +35,7 @@ ListSelectionAnnouncer::Receiver receiver = &QAccessible::updateAccessibility;
 
 ListSelectionAnnouncer::ListSelectionAnnouncer(ListBoxView* list)
     : QObject(list), list_(list), selection_(list->model().ListIndex()) {
+    (void)Listening();  // from now on, whether assistive technology still listens
     connect(list, &ListBoxView::modelShown, this, &ListSelectionAnnouncer::announceChanges);
 }
 
