@@ -43,31 +43,19 @@ bool IsEnter(const QKeyEvent& event) {
            (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-// The same key event with Space in place of Enter: the button goes down and clicks as for Space.
-QKeyEvent AsSpace(const QKeyEvent& event) {
-    return {event.type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), event.isAutoRepeat()};
-}
-
 }  // namespace
 
 void ColourButton::keyPressEvent(QKeyEvent* event) {
     if (IsEnter(*event)) {
-        QKeyEvent space = AsSpace(*event);
-        QAbstractButton::keyPressEvent(&space);
-        event->setAccepted(space.isAccepted());
+        // Enter clicks as it goes down, as it does on a default button, rather than on its
+        // release as Space does: a screen reader may keep the release for itself (Orca does so
+        // for the keypad's Enter, its "where am I" key, passed on to the program).
+        if (!event->isAutoRepeat()) {
+            click();
+        }
         return;
     }
     QAbstractButton::keyPressEvent(event);
-}
-
-void ColourButton::keyReleaseEvent(QKeyEvent* event) {
-    if (IsEnter(*event)) {
-        QKeyEvent space = AsSpace(*event);
-        QAbstractButton::keyReleaseEvent(&space);
-        event->setAccepted(space.isAccepted());
-        return;
-    }
-    QAbstractButton::keyReleaseEvent(event);
 }
 
 void ColourButton::paintEvent(QPaintEvent* /*event*/) {
