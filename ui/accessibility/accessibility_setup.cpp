@@ -105,7 +105,6 @@ void AnnounceLimit(QLineEdit& line, QWidget& window) {
             rule, &InputLengthValidator::editCut, &window,
             [&window] { Announce(window, ToQString(kLimitReached)); }, Qt::QueuedConnection);
     }
-    QuietSelectionOnFocus(line);
 }
 
 QString AccessibleDescription(const ControlLayout& layout) {
@@ -116,18 +115,6 @@ QString AccessibleDescription(const ControlLayout& layout) {
     }
     return {};
 }
-
-}  // namespace
-
-void InstallAccessibleInterfaces() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&CreateAccessibleInterface);
-        return true;
-    }();
-    (void)installed;
-}
-
-namespace {
 
 void Describe(QWidget& window) {
     auto* form = qobject_cast<MainWindow*>(&window);
@@ -152,6 +139,7 @@ void Describe(QWidget& window) {
         }
         if (auto* line = qobject_cast<QLineEdit*>(control)) {
             AnnounceLimit(*line, window);
+            QuietSelectionOnFocus(*line);
         }
     }
 }
@@ -181,6 +169,14 @@ class DescribeWhenListening final : public QObject, public QAccessible::Activati
 };
 
 }  // namespace
+
+void InstallAccessibleInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&CreateAccessibleInterface);
+        return true;
+    }();
+    (void)installed;
+}
 
 void DescribeControlsForAssistiveTechnology(QWidget& window) {
     if (QAccessible::isActive()) {
