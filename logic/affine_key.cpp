@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "logic/text_routines.h"
+
 namespace {
 
 int InverseOf(int factor) {
@@ -17,11 +19,11 @@ std::string Translated(std::string_view letters, const AffineKey& key, bool deci
     std::array<char, AffineKey::kLetterCount> letterOf{};
     for (int x = 0; x < AffineKey::kLetterCount; ++x) {
         letterOf[static_cast<std::size_t>(x)] =
-            static_cast<char>('A' + (decipher ? key.Decipher(x) : key.Encipher(x)));
+            static_cast<char>(kLetterA + (decipher ? key.Decipher(x) : key.Encipher(x)));
     }
     std::string result(letters.size(), '\0');
     std::ranges::transform(letters, result.begin(), [&letterOf](char letter) {
-        return letterOf[static_cast<std::size_t>(letter - 'A')];
+        return letterOf[static_cast<std::size_t>(letter - kLetterA)];
     });
     return result;
 }

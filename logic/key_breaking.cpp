@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "logic/text_routines.h"
+
 namespace {
 
 // Relative frequencies of the letters A to Z in English texts, in percent, as tabulated in the
@@ -19,7 +21,7 @@ constexpr std::array<double, AffineKey::kLetterCount> kEnglishPercent = {
 std::vector<RankedKey> RankKeysByEnglishFrequencies(std::string_view cipherLetters) {
     std::array<std::uint64_t, AffineKey::kLetterCount> counts{};
     for (const char letter : cipherLetters) {
-        ++counts[static_cast<std::size_t>(letter - 'A')];
+        ++counts[static_cast<std::size_t>(letter - kLetterA)];
     }
     const auto total = static_cast<double>(cipherLetters.size());
 

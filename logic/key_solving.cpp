@@ -2,14 +2,16 @@
 
 #include <array>
 
+#include "logic/text_routines.h"
+
 std::vector<AffineKey> KeysThatEncipher(std::string_view plainLetters,
                                         std::string_view cipherLetters) {
     constexpr int kUnseen = -1;
     std::array<int, AffineKey::kLetterCount> cipherOf;
     cipherOf.fill(kUnseen);
     for (std::size_t i = 0; i < plainLetters.size() && i < cipherLetters.size(); ++i) {
-        int& cipher = cipherOf[static_cast<std::size_t>(plainLetters[i] - 'A')];
-        const int y = cipherLetters[i] - 'A';
+        int& cipher = cipherOf[static_cast<std::size_t>(plainLetters[i] - kLetterA)];
+        const int y = cipherLetters[i] - kLetterA;
         if (cipher != kUnseen && cipher != y) {
             return {};
         }

@@ -15,7 +15,7 @@ KeyTableTexts KeyTableHeadings(const AffineKey& key) {
 
 KeyTableTexts KeyTableRow(const AffineKey& key, int x) {
     const int y = key.Encipher(x);
-    return {NumberText(x), LetterFromCode(u'A' + x), NumberText(key.Factor() * x + key.Shift()),
-            NumberText(y), LetterFromCode(u'A' + y), NumberText(key.DecipherCode(y)),
+    return {NumberText(x), LetterFromCode(kLetterA + x), NumberText(key.Factor() * x + key.Shift()),
+            NumberText(y), LetterFromCode(kLetterA + y), NumberText(key.DecipherCode(y)),
             NumberText(x)};
 }
