@@ -4,12 +4,11 @@
 #include <optional>
 
 #include "app/display_check.h"
+#include "app/platform_choice.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char** argv) {
-    if (DisplayCheck::NoDisplayNamed(argc, argv)) {
-        return DisplayCheck::Refuse();
-    }
+    PreferX11OnWaylandSession(argc, argv);
     // The desktop entry and icon that the desktop shows for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral(AFFINE_APPLICATION_ID));
     std::optional<QApplication> application;

@@ -20,7 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Liberation Serif stands in for Times New Roman with the same letter widths, so the captions
 # fit their fields as designed; without it the program takes another serif font with Cyrillic
 # letters.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 # The summary above is the first line of the package's description; this is the rest.
 set(CPACK_PACKAGE_DESCRIPTION
     "The program enciphers a text with the affine cipher y = (5x + 8) mod 26 over
