@@ -4,19 +4,22 @@
 #include <optional>
 
 #include "app/display_check.h"
+#include "app/platform_choice.h"
+#include "ui/desktop/font_configuration_preload.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char** argv) {
-    if (DisplayCheck::NoDisplayNamed(argc, argv)) {
-        return DisplayCheck::Refuse();
-    }
+    PreferX11OnWaylandSession(argc, argv);
     // The desktop entry and icon that the desktop shows for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral(AFFINE_APPLICATION_ID));
+    // The font configuration is read on a second core while Qt connects to the display.
+    FontConfigurationPreload fontConfiguration;
     std::optional<QApplication> application;
     {
         const DisplayCheck check;
         application.emplace(argc, argv);
     }
+    fontConfiguration.Wait();
     MainWindow::PrepareApplication();
     MainWindow window;
     window.show();

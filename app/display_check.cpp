@@ -1,10 +1,11 @@
 #include "app/display_check.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
-#include <string_view>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -24,47 +25,43 @@ struct HeldMessage {
 QtMessageHandler previousHandler = nullptr;
 std::vector<HeldMessage> heldMessages;
 
-void WriteNoDisplayLine() {
-    std::fwrite(DisplayCheck::kNoDisplayLine.data(), 1, DisplayCheck::kNoDisplayLine.size(),
-                stderr);
-    std::fflush(stderr);
+// A held message on one line, with its category in front as Qt's default format shows it.
+QString OneLine(const char* category, const QString& text) {
+    const QString line = text.simplified();
+    if (category == nullptr || std::strcmp(category, "default") == 0) {
+        return line;
+    }
+    return QString::fromUtf8(category) + QStringLiteral(": ") + line;
 }
 
-void HoldOrRefuse(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        // Qt would abort next and leave a core dump; the platform plug-in's reasons are in the
-        // held warnings, which a user without a display does not need.
-        WriteNoDisplayLine();
-        std::_Exit(DisplayCheck::kNoDisplayStatus);
+void HoldOrExplain(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages.push_back(
+            {type, context.file, context.line, context.function, context.category, text});
+        return;
     }
-    heldMessages.push_back(
-        {type, context.file, context.line, context.function, context.category, text});
+    // Qt would abort next and leave a core dump. Its fatal message only says that no platform
+    // plug-in could be initialised, and suggests reinstalling; the reasons are in the messages
+    // before it.
+    QStringList reasons;
+    for (const HeldMessage& message : heldMessages) {
+        reasons << OneLine(message.category, message.text);
+    }
+    if (reasons.isEmpty()) {
+        reasons << OneLine(context.category, text.section(u'\n', 0, 0));
+    }
+    const QByteArray line = QByteArray(DisplayCheck::kNoDisplayStart.data(),
+                                       qsizetype(DisplayCheck::kNoDisplayStart.size())) +
+                            reasons.join(QStringLiteral("; ")).toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+    std::fflush(stderr);
+    std::_Exit(DisplayCheck::kNoDisplayStatus);
 }
 
 }  // namespace
 
-bool DisplayCheck::NoDisplayNamed(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "-platform" || argument == "--platform") {
-            return false;
-        }
-    }
-    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith(QStringLiteral("xcb"))) {
-        return false;
-    }
-    return qEnvironmentVariableIsEmpty("DISPLAY") &&
-           (!platform.isEmpty() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
-}
-
-int DisplayCheck::Refuse() {
-    WriteNoDisplayLine();
-    return kNoDisplayStatus;
-}
-
 DisplayCheck::DisplayCheck() {
-    previousHandler = qInstallMessageHandler(HoldOrRefuse);
+    previousHandler = qInstallMessageHandler(HoldOrExplain);
 }
 
 DisplayCheck::~DisplayCheck() {

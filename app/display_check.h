@@ -2,24 +2,19 @@
 
 #include <string_view>
 
-// Makes sure that a start without a graphical display ends with one plain line and exit status
-// 1 instead of Qt's abort. Before the application object exists it can tell whether the
-// environment names any display at all; while an instance lives, a fatal message from Qt's
-// platform start-up (the X11 plug-in cannot connect) is turned into that line, and the warnings
-// that come before it are held back, to be passed on only if the start succeeds.
+// Makes sure that a start where Qt can open no graphical display ends with one plain line and
+// exit status 1 instead of Qt's abort and core dump. While an instance lives (around the making of
+// the application object) the messages that Qt logs are held back. If Qt gives up with a fatal
+// message, the line gives Qt's own reasons, taken from the held messages (which display it could
+// not connect to, which platform plug-in it could not find or load); otherwise the held messages
+// are passed on as Qt would have printed them. Which displays and platforms to try is Qt's
+// business alone.
 class DisplayCheck final {
   public:
-    static constexpr std::string_view kNoDisplayLine =
-        "affine-cipher: this program needs a graphical display, and none could be opened "
-        "(is DISPLAY set?)\n";
+    // The line is this, then the reasons, then a line feed.
+    static constexpr std::string_view kNoDisplayStart =
+        "affine-cipher: no graphical display could be opened: ";
     static constexpr int kNoDisplayStatus = 1;
-
-    // True when Qt would go for its default X11 platform and neither DISPLAY nor WAYLAND_DISPLAY
-    // names a display; a platform chosen by QT_QPA_PLATFORM or -platform is left to Qt.
-    static bool NoDisplayNamed(int argc, char** argv);
-
-    // Prints kNoDisplayLine to the standard error and returns kNoDisplayStatus.
-    static int Refuse();
 
     DisplayCheck();
     ~DisplayCheck();

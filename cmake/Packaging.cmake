@@ -12,18 +12,41 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The first packaging of this version: 1.0.0-1. A package with a Debian revision keeps its
+# changelog as changelog.Debian.gz, which is what Debian's tools look for.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Liberation Serif stands in for Times New Roman with the same letter widths, so the captions
 # fit their fields as designed; without it the program takes another serif font with Cyrillic
 # letters.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 # The summary above is the first line of the package's description; this is the rest.
 set(CPACK_PACKAGE_DESCRIPTION
     "The program enciphers a text with the affine cipher y = (5x + 8) mod 26 over
 the letters A to Z and shows, letter by letter, the code and the cipher letter
 beside a reference table of all 26 letters. Its window is in Bulgarian.
 affine-table prints the reference table, or the encryption of a text, on a
-terminal.")
+terminal, and goes on where the window stops: any of the 312 keys,
+deciphering, breaking a cipher text by English letter frequencies and solving
+for the key from known plaintext.")
+
+# The package's changelog, whose latest entry must name the version being packaged, compressed
+# as Debian wants it: gzip at its highest level, with no file name or time stamp inside.
+set(debian_changelog ${PROJECT_SOURCE_DIR}/packaging/changelog.Debian)
+set(debian_version ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
+file(STRINGS ${debian_changelog} latest_entry LIMIT_COUNT 1)
+if(NOT latest_entry MATCHES "^${CPACK_PACKAGE_NAME} \\(${debian_version}\\) ")
+    message(FATAL_ERROR "packaging/changelog.Debian does not begin with version ${debian_version}")
+endif()
+find_program(GZIP gzip REQUIRED)
+set(compressed_changelog ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
+add_custom_command(OUTPUT ${compressed_changelog}
+                   COMMAND ${GZIP} -9 -n -c ${debian_changelog} > ${compressed_changelog}
+                   DEPENDS ${debian_changelog})
+add_custom_target(debian_changelog ALL DEPENDS ${compressed_changelog})
+install(FILES ${compressed_changelog} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/affine-cipher)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
 
 include(CPack)

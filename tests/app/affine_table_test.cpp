@@ -41,14 +41,21 @@ std::string Contents(int fd) {
 }
 
 // Runs the program to its end, with SIGPIPE at its default unless `ignoreSigpipe`. Its output goes
-// to in-memory files, so that neither stream can block the other.
+// to in-memory files, so that neither stream can block the other; its standard input is
+// `standardInput`.
 ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
-                              Stdout stdoutTo = Stdout::Captured, bool ignoreSigpipe = false) {
+                              Stdout stdoutTo = Stdout::Captured, bool ignoreSigpipe = false,
+                              const std::string& standardInput = {}) {
+    const int in = memfd_create("stdin", MFD_CLOEXEC);
+    EXPECT_EQ(write(in, standardInput.data(), standardInput.size()),
+              static_cast<ssize_t>(standardInput.size()));
+    lseek(in, 0, SEEK_SET);
     const int out = memfd_create("stdout", MFD_CLOEXEC);
     const int err = memfd_create("stderr", MFD_CLOEXEC);
     int pipeEnds[2] = {-1, -1};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in, STDIN_FILENO);
     switch (stdoutTo) {
         case Stdout::Captured:
             posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
@@ -82,6 +89,7 @@ ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
     if (pipeEnds[1] >= 0) {
         close(pipeEnds[1]);
     }
+    close(in);
     outcome.out = Contents(out);
     outcome.err = Contents(err);
     return outcome;
@@ -248,5 +256,134 @@ TEST(AffineTable, BrokenPipeEndsItBySigpipe) {
     EXPECT_EQ(WTERMSIG(run.status), SIGPIPE);
     EXPECT_EQ(run.err, "");
 }
+
+// "It was the best of times, it was the worst of times" under the key 11, 4.
+constexpr const char* kDickensUnderElevenFour = "OFMEUFDWPWUFCHFOGWUOFMEUFDWMCJUFCHFOGWU";
+
+struct CipherRun {
+    const char* name;
+    std::vector<std::string> args;
+    std::string standardInput;
+    std::string outputStart;
+    std::size_t lineCount;
+};
+
+class AffineTableCipher : public testing::TestWithParam<CipherRun> {};
+
+TEST_P(AffineTableCipher, PrintsItsReportAndSucceedsQuietly) {
+    const ProcessOutcome run =
+        RunAffineTable(GetParam().args, Stdout::Captured, false, GetParam().standardInput);
+    EXPECT_EQ(run.out.substr(0, GetParam().outputStart.size()), GetParam().outputStart);
+    EXPECT_EQ(Lines(run.out).size(), GetParam().lineCount) << run.out;
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.ExitedWith(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, AffineTableCipher,
+    testing::Values(
+        CipherRun{"TableOfAnotherKey",
+                  {"--key", "7,3"},
+                  "",
+                  "Номер\tБуква\t7x+3\tmod 26\tШифър\t15(y-3)\tmod 26\n"
+                  "0\tA\t3\t3\tD\t0\t0\n1\tB\t10\t10\tK\t105\t1\n",
+                  27},
+        CipherRun{
+            "EncipherWithAKey", {"--key", "11,4", "a,", "B"}, "", "AB\nA\t0\tE\nB\t209\tP\n", 3},
+        CipherRun{"DecipherWithAKey",
+                  {"--key=11,4", "--decipher", "EP"},
+                  "",
+                  "EP\nE\t0\tA\nP\t209\tB\n",
+                  3},
+        CipherRun{"DecipherWithTheFormsKey",
+                  {"--decipher", "IHHWVC"},
+                  "",
+                  "IHHWVC\nI\t0\tA\nH\t-21\tF\nH\t-21\tF\nW\t294\tI\nV\t273\tN\nC\t-126\tE\n",
+                  7},
+        CipherRun{"TextFromStandardInput",
+                  {"--key", "11,4", "-"},
+                  "a\nb\n",
+                  "AB\nA\t0\tE\nB\t209\tP\n",
+                  3},
+        CipherRun{"TextTakenWholeWithAKey",
+                  {"--key", "5,8", std::string(45, 'a')},
+                  "",
+                  std::string(45, 'A') + "\nA\t0\tI\n",
+                  46},
+        CipherRun{
+            "FormTextFromStandardInput", {"-"}, "Affine cipher!\n", "AFFINECIPHER\nA\t0\tI\n", 13},
+        CipherRun{"SolveTheWorkedExample", {"--solve", "Affine", "IHHWVC"}, "", "5,8\n", 1},
+        CipherRun{
+            "SolveWithPlainFromStandardInput", {"--solve", "-", "ihhwvc"}, "affine\n", "5,8\n", 1},
+        CipherRun{"BreakTheBestKeyOnly",
+                  {"--top", "1", "--break", kDickensUnderElevenFour},
+                  "",
+                  "11,4\t",
+                  1},
+        CipherRun{"BreakFiveKeysFromStandardInput",
+                  {"--break", "-"},
+                  kDickensUnderElevenFour,
+                  "11,4\t",
+                  5},
+        CipherRun{"Version", {"--version"}, "", "affine-table ", 1}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(AffineTableBreak, RanksAShortTextTooButWarnsOnOneLine) {
+    const ProcessOutcome run = RunAffineTable({"--break", "ABC"});
+    EXPECT_EQ(Lines(run.out).size(), 5u);
+    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+    EXPECT_NE(run.err.find("only 3 letters"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.ExitedWith(0));
+}
+
+struct BadInput {
+    const char* name;
+    std::vector<std::string> args;
+    std::string standardInput;
+    std::string names;  // what the message must say
+    int status;
+};
+
+class AffineTableRefuses : public testing::TestWithParam<BadInput> {};
+
+TEST_P(AffineTableRefuses, SaysWhyOnOneLineAndPrintsNothing) {
+    const ProcessOutcome run =
+        RunAffineTable(GetParam().args, Stdout::Captured, false, GetParam().standardInput);
+    EXPECT_EQ(run.out, "");
+    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+    EXPECT_EQ(run.err.rfind("affine-table: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(GetParam().names), std::string::npos) << run.err;
+    EXPECT_TRUE(run.ExitedWith(GetParam().status)) << "wait status " << run.status;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, AffineTableRefuses,
+    testing::Values(
+        BadInput{"FactorNotCoprime", {"--key", "13,1"}, "", "1 3 5 7 9 11 15 17 19 21 23 25", 2},
+        BadInput{"ShiftOutOfRange", {"--key", "5,26", "x"}, "", "B must be 0 to 25", 2},
+        BadInput{"MalformedKey", {"--key", "5;8"}, "", "malformed key '5;8'", 2},
+        BadInput{"KeyWithoutValue", {"--key"}, "", "--key needs", 2},
+        BadInput{"UnknownOption", {"--frobnicate", "x"}, "", "unknown option '--frobnicate'", 2},
+        BadInput{"NoTextToDecipher", {"--decipher"}, "", "--decipher needs a TEXT", 2},
+        BadInput{"NoCipherToSolve", {"--solve", "AFFINE"}, "", "PLAIN and CIPHER", 2},
+        BadInput{"TopOutOfRange", {"--top", "313", "--break", "x"}, "", "--top '313'", 2},
+        BadInput{"InvalidUtf8Argument",
+                 {"--break", "ok", "\xC3("},
+                 "",
+                 "argument 3 is not valid UTF-8",
+                 2},
+        BadInput{"InvalidUtf8OnStandardInput",
+                 {"--key", "3,1", "-"},
+                 "ok\xFF",
+                 "standard input is not valid UTF-8 (byte 3 ",
+                 2},
+        BadInput{"InvalidUtf8OnStandardInputForTheForm",
+                 {"-"},
+                 "\xED\xA0\x80",
+                 "standard input is not valid UTF-8 (byte 1 ",
+                 2},
+        BadInput{"TextsOfDifferentLength", {"--solve", "AFFINE", "IHHWV"}, "", "6 letters", 2},
+        BadInput{"NoKeySolves", {"--solve", "AB", "CC"}, "", "no key enciphers", 1}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -1,9 +1,10 @@
-// Started where there is no graphical display, the program says so in one line and ends with
-// a failure status, instead of aborting with a core dump.
+// Started where Qt can open no graphical display, the program says so in one line that gives
+// Qt's own reason and ends with a failure status, instead of aborting with a core dump.
 
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/display_check.h"
@@ -31,38 +32,56 @@ QString UnusedDisplay() {
 }  // namespace
 
 void NoDisplayTest::programExplainsAndFailsWithoutADisplay_data() {
-    QTest::addColumn<QString>("display");   // empty: not set at all
-    QTest::addColumn<QString>("platform");  // QT_QPA_PLATFORM, empty: not set
-    QTest::newRow("no DISPLAY") << QString() << QString();
-    QTest::newRow("no DISPLAY, X11 asked for") << QString() << u"xcb"_qs;
-    // Here Qt's X11 plug-in tries, fails and calls qFatal.
-    QTest::newRow("DISPLAY names no server") << UnusedDisplay() << QString();
+    QTest::addColumn<QStringList>("environment");  // beside it, no DISPLAY, Wayland or platform
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");  // part of Qt's own reason, which the line must give
+    const QString unused = UnusedDisplay();
+    const QString noServer = u"could not connect to display "_qs + unused;
+    QTest::newRow("no DISPLAY") << QStringList{} << QStringList{}
+                                << u"could not connect to display"_qs;
+    QTest::newRow("no DISPLAY, X11 asked for")
+        << QStringList{u"QT_QPA_PLATFORM=xcb"_qs} << QStringList{}
+        << u"could not connect to display"_qs;
+    QTest::newRow("DISPLAY names no server")
+        << QStringList{u"DISPLAY="_qs + unused} << QStringList{} << noServer;
+    QTest::newRow("-display names no server")
+        << QStringList{} << QStringList{u"-display"_qs, unused} << noServer;
+    QTest::newRow("QT_QPA_PLATFORM names no plug-in")
+        << QStringList{u"QT_QPA_PLATFORM=nosuch"_qs, u"DISPLAY="_qs + unused} << QStringList{}
+        << uR"(Could not find the Qt platform plugin "nosuch")"_qs;
+    // Without XDG_RUNTIME_DIR the Wayland library itself would print a line of its own first.
+    static const QTemporaryDir runtime;
+    QTest::newRow("Wayland without a compositor")
+        << QStringList{u"QT_QPA_PLATFORM=wayland"_qs, u"WAYLAND_DISPLAY=no-compositor-here"_qs,
+                       u"XDG_RUNTIME_DIR="_qs + runtime.path()}
+        << QStringList{} << u"Failed to create wl_display"_qs;
 }
 
 void NoDisplayTest::programExplainsAndFailsWithoutADisplay() {
-    QFETCH(QString, display);
-    QFETCH(QString, platform);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QString::fromLatin1(name));
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+        variables.remove(QString::fromLatin1(name));
     }
-    if (!display.isEmpty()) {
-        environment.insert(u"DISPLAY"_qs, display);
-    }
-    if (!platform.isEmpty()) {
-        environment.insert(u"QT_QPA_PLATFORM"_qs, platform);
+    for (const QString& setting : environment) {
+        variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     }
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(variables);
     program.setWorkingDirectory(QDir::tempPath());
-    program.start(QStringLiteral(AFFINE_CIPHER_PROGRAM), {});
+    program.start(QStringLiteral(AFFINE_CIPHER_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(20000));
 
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);  // no abort, no core dump
     QCOMPARE(program.exitCode(), DisplayCheck::kNoDisplayStatus);
-    QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
-             QString::fromUtf8(DisplayCheck::kNoDisplayLine.data(),
-                               qsizetype(DisplayCheck::kNoDisplayLine.size())));
+    const QString line = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(line.startsWith(QString::fromUtf8(DisplayCheck::kNoDisplayStart.data(),
+                                               qsizetype(DisplayCheck::kNoDisplayStart.size()))),
+             qPrintable(line));
+    QVERIFY2(line.indexOf(u'\n') == line.size() - 1, qPrintable(line));  // one line
+    QVERIFY2(line.contains(reason), qPrintable(line));
     QCOMPARE(program.readAllStandardOutput(), QByteArray());
 }
 

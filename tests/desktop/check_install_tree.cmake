@@ -16,7 +16,11 @@ set(expected
     bin/affine-cipher
     bin/affine-table
     share/applications/${APP_ID}.desktop
+    share/doc/affine-cipher/changelog.Debian.gz
     share/doc/affine-cipher/copyright
+    share/man/man1/affine-cipher.1.gz
+    share/lintian/overrides/affine-cipher
+    share/man/man1/affine-table.1.gz
     share/metainfo/${APP_ID}.metainfo.xml
     ${icons}/scalable/apps/${APP_ID}.svg)
 foreach(pixels 32 48 64 128 256)

@@ -1,25 +1,26 @@
 #include "ui/desktop/window_icon.h"
 
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
-#include <QString>
+#include <cstdint>
+
+#include "hamburger_pixels.h"
 
 namespace {
 
-// Read by Qt's own PNG reader. Unless told that the file is a PNG and nothing else, Qt asks every
-// image format plug-in whether it can read it, which loads them all (and the JPEG library with
-// them) for one small picture.
-QPixmap ReadPng(const QString& path) {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+// The pixels, taken from the PNGs while building, are already as a pixmap holds them, so the
+// pixmap takes them as they are: nothing is decoded or converted when the program starts.
+QPixmap FromPixels(const std::uint32_t* pixels, int size) {
+    const QImage image(reinterpret_cast<const uchar*>(pixels), size, size, size * 4,
+                       QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(image);
 }
 
 }  // namespace
 
 QIcon WindowIcon() {
     QIcon icon;
-    icon.addPixmap(ReadPng(QStringLiteral(":/icons/hamburger.png")));
-    icon.addPixmap(ReadPng(QStringLiteral(":/icons/hamburger-64.png")));
+    icon.addPixmap(FromPixels(kHamburger32, kHamburger32Size));
+    icon.addPixmap(FromPixels(kHamburger64, kHamburger64Size));
     return icon;
 }

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
@@ -18,9 +17,11 @@
 #include "ui/desktop/caption_fit.h"
 #include "ui/desktop/control_font.h"
 #include "ui/desktop/cyrillic_serif.h"
+#include "ui/desktop/qt_translations.h"
 #include "ui/desktop/window_icon.h"
 #include "ui/widgets/caption_label.h"
 #include "ui/widgets/colour_button.h"
+#include "ui/widgets/explanation_box.h"
 #include "ui/widgets/input_length_validator.h"
 #include "ui/widgets/to_qstring.h"
 #include "ui/window/control_layout.h"
@@ -42,21 +43,6 @@ MainForm::ListGroup GroupOf(const ControlLayout& layout) {
     return layout.name == "List2" ? MainForm::ListGroup::Table : MainForm::ListGroup::Results;
 }
 
-QPlainTextEdit* CreateExplanationBox(const ControlLayout& layout, QWidget* parent) {
-    auto* box = new QPlainTextEdit(parent);
-    // Read-only, yet selectable and copyable by mouse and keyboard, with a caret to show it.
-    box->setReadOnly(true);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setTabChangesFocus(true);
-    box->setFocusPolicy(Qt::StrongFocus);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    box->setWordWrapMode(QTextOption::WordWrap);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setPlainText(ToQString(layout.caption));
-    return box;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -69,7 +55,17 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(ToQString(kFormLayout.webAddress) + u' ' + ToQString(kFormLayout.title));
     setWindowIcon(WindowIcon());
     const FormScale scale(logicalDpiY());
-    setFixedSize(scale.Size(kFormLayout.clientWidthTwips, kFormLayout.clientHeightTwips));
+    const QSize size = scale.Size(kFormLayout.clientWidthTwips, kFormLayout.clientHeightTwips);
+    if (QGuiApplication::platformName().startsWith(u"wayland")) {
+        // A Wayland compositor maximises a window from its own title bar or shortcut and then
+        // holds it to the size it chose; Qt 6.4 would keep a fixed window at its own size, and
+        // the compositor would end the program's connection. So there the form keeps its size in
+        // the top-left corner of whatever size the window is given, on its own background.
+        setMinimumSize(size);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     // The application font is normally the control font already (PrepareApplication); only a
@@ -127,6 +123,7 @@ void MainWindow::PrepareApplication() {
     const bool shrunk = screen != nullptr && screen->logicalDotsPerInchY() < 96.0;
     QApplication::setStyle(shrunk ? QStringLiteral("fusion") : QStringLiteral("windows"));
     QApplication::setFont(ControlFont());
+    InstallQtTranslations();
 }
 
 QWidget* MainWindow::createControl(const ControlLayout& layout) {
@@ -138,7 +135,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout) {
         case ControlKind::InputLine:
             return createInputLine();
         case ControlKind::ExplanationBox:
-            return CreateExplanationBox(layout, this);
+            return new ExplanationBox(ToQString(layout.caption), this);
         case ControlKind::Button: {
             auto* button =
                 new ColourButton(ToQString(layout.caption), Colour(*layout.background), this);
@@ -178,8 +175,11 @@ void MainWindow::placeOnScreen() {
         screen = QGuiApplication::primaryScreen();
     }
     if (screen != nullptr) {
+        // Centred; but a window larger than the screen keeps its title bar and top-left corner
+        // on it, where the user can reach them. The position is that of the frame.
         const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
+        const QPoint centred = area.center() - rect().center();
+        move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
     }
 }
 

@@ -22,8 +22,8 @@ class MainWindow final : public QWidget {
     // Sets what the window is drawn with for the whole application: the classic Windows style,
     // or Fusion where the screen has fewer than 96 logical dots per inch (both built into Qt
     // Widgets, so no style plug-in is looked for), and the font of every control, so that no
-    // widget resolves or loads Qt's default font first. Called once, after the
-    // application object exists and before the window is built.
+    // widget resolves or loads Qt's default font first; and Qt's own texts in Bulgarian. Called
+    // once, after the application object exists and before the window is built.
     static void PrepareApplication();
 
     const MainForm& form() const { return form_; }

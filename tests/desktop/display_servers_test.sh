@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# usage: private_session.sh display_servers_test.sh PROGRAM
+# affine-cipher started as a desktop starts it, against real display servers: weston with
+# Xwayland (a Wayland session that also offers X), weston alone, Xvfb of several sizes, and no
+# display at all. It tells where the window went from the servers' side: the Wayland requests
+# the program made (WAYLAND_DEBUG) and the windows the X server holds (xwininfo).
+set -uo pipefail
+program=$1
+failures=0
+
+# check DESCRIPTION COMMAND...: runs the command and reports the check passed or failed.
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAIL: $what"
+        failures=$((failures + 1))
+    fi
+}
+# Polls a command for up to 10 seconds.
+eventually() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+start_xvfb() { # number size
+    Xvfb ":$1" -screen 0 "${2}x24" -nolisten tcp >/dev/null 2>&1 &
+    eventually test -e "/tmp/.X11-unix/X$1"
+}
+start_weston() { # socket log weston-option...
+    local socket=$1 log=$2
+    shift 2
+    weston --socket="$socket" --use-pixman --idle-time=0 "$@" >"$log" 2>&1 &
+    eventually test -e "$XDG_RUNTIME_DIR/$socket"
+}
+
+# The program, started in the background with the environment given; its standard error, with
+# the Wayland requests it made, in $run_log.
+run_log=/tmp/program.log
+start_program() { # VAR=value... -- argument...
+    local environment=()
+    while [[ $1 != -- ]]; do
+        environment+=("$1")
+        shift
+    done
+    shift
+    env "${environment[@]}" WAYLAND_DEBUG=1 "$program" "$@" >"$run_log" 2>&1 &
+    program_pid=$!
+}
+stop_program() {
+    kill "$program_pid" 2>/dev/null
+    wait "$program_pid" 2>/dev/null
+}
+on_wayland() { grep -q 'xdg_toplevel@[0-9]*\.set_title' "$run_log"; }
+x_window() { # display: the id of the window whose title ends in "Affine cipher"
+    DISPLAY=$1 xdotool search --name 'Affine cipher$' 2>/dev/null | head -n 1
+}
+on_x() { [[ -n $(x_window "$1") ]]; }
+through_x() { eventually on_x "$1" && ! on_wayland; }
+natively() { eventually on_wayland && ! on_x "$1"; }
+alive() { kill -0 "$program_pid" 2>/dev/null; }
+position() { # display: "x,y" of the window's top-left corner on the screen
+    DISPLAY=$1 xwininfo -id "$(x_window "$1")" |
+        awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x "," y}'
+}
+
+echo "== the window system on a Wayland session"
+start_weston wayland-1 /tmp/weston-headless.log --backend=headless-backend.so --xwayland
+eventually grep -q 'xserver listening on display' /tmp/weston-headless.log
+xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' /tmp/weston-headless.log)
+session=(XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-1)
+for choice in "with X offered" "QT_QPA_PLATFORM=wayland" "-platform wayland" "without X"; do
+    case $choice in
+        "with X offered") start_program "${session[@]}" "DISPLAY=$xwayland" -- ;;
+        QT_QPA_PLATFORM=*) start_program "${session[@]}" "DISPLAY=$xwayland" "$choice" -- ;;
+        -platform*) start_program "${session[@]}" "DISPLAY=$xwayland" -- -platform wayland ;;
+        "without X") start_program "${session[@]}" -- ;;
+    esac
+    if [[ $choice == "with X offered" ]]; then
+        check "$choice: through Xwayland" through_x "$xwayland"
+    else
+        check "$choice: native Wayland" natively "$xwayland"
+    fi
+    stop_program
+done
+
+echo "== maximised and full screen by weston on Wayland alone"
+# weston on an X server, so that xdotool can press its shortcuts: Super+Shift+M maximises the
+# focused window, Super+Shift+F makes it full screen.
+start_xvfb 41 1280x1024
+DISPLAY=:41 start_weston wayland-2 /tmp/weston-x11.log --backend=x11-backend.so \
+    --width=1000 --height=800
+start_program XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-2 --
+eventually grep -q 'xdg_surface@[0-9]*\.ack_configure' "$run_log"
+sized() { grep -Eq "xdg_toplevel@[0-9]+\.configure\($1" "$run_log"; }
+DISPLAY=:41 xdotool mousemove 500 400 key super+shift+m
+check "weston maximised the window" eventually sized '1000, [0-9]+'
+DISPLAY=:41 xdotool key a sleep 0.3 key super+shift+m sleep 0.3 key super+shift+f
+check "weston made the window full screen" eventually sized '1000, 800'
+DISPLAY=:41 xdotool key b sleep 0.3 key super+shift+f sleep 0.5
+unharmed() { alive && ! grep -m 1 'error' "$run_log"; }
+check "the window lives on after maximise, full screen and typing" unharmed
+stop_program
+
+echo "== start-ups that Qt can carry"
+start_program "QT_QPA_PLATFORM=xcb;offscreen" --
+sleep 1.5
+started() { alive && ! grep '^affine-cipher:' "$run_log"; }
+check "xcb;offscreen falls back to offscreen" started
+stop_program
+start_program -- -display :41
+check "-display :41 with DISPLAY unset" eventually on_x :41
+stop_program
+
+echo "== placement on screens smaller than the window"
+# The window is 503 x 439 at 96 dots per inch. Centred on a large screen; on a smaller one its
+# top-left corner, and with it the title bar that a window manager puts above, stays on screen.
+number=42
+for case in "1280x1024 1 388,292" "640x400 1 68,0" "1024x768 2 8,0" "1366x768 2 180,0"; do
+    read -r size scale expected <<<"$case"
+    start_xvfb $number "$size"
+    start_program "DISPLAY=:$number" "QT_SCALE_FACTOR=$scale" --
+    eventually on_x ":$number"
+    sleep 0.3
+    where=$(position ":$number")
+    check "$size at scale $scale: at $where, expected $expected" test "$where" = "$expected"
+    stop_program
+    number=$((number + 1))
+done
+
+echo "$failures failed"
+[[ $failures -eq 0 ]]
