@@ -64,8 +64,12 @@ on_x() { [[ -n $(x_window "$1") ]]; }
 through_x() { eventually on_x "$1" && ! on_wayland; }
 natively() { eventually on_wayland && ! on_x "$1"; }
 alive() { kill -0 "$program_pid" 2>/dev/null; }
-position() { # display: "x,y" of the window's top-left corner on the screen
-    DISPLAY=$1 xwininfo -id "$(x_window "$1")" |
+position() { # display: "x,y" of the window's top-left corner on the screen, or "no window"
+    local window
+    window=$(x_window "$1")
+    # Without an id xwininfo would wait for a click on some window.
+    [[ -n $window ]] || { echo "no window"; return; }
+    DISPLAY=$1 xwininfo -id "$window" |
         awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x "," y}'
 }
 

@@ -9,8 +9,19 @@ set -euo pipefail
 if [[ ${AFFINE_PRIVATE_SESSION:-} != 1 ]]; then
     as_root=()
     [[ $(id -u) -eq 0 ]] || as_root=(--map-root-user)
-    exec unshare "${as_root[@]}" --mount --net --pid --fork --mount-proc --propagation private \
-        env AFFINE_PRIVATE_SESSION=1 "$0" "$@"
+    # The mounts made inside are kept from the rest of the system by private propagation. In a
+    # chroot the root is no mount point, so its propagation cannot be changed; there it is kept
+    # as it is, which is as private where no mount is shared with another namespace.
+    propagation=private
+    if ! unshare "${as_root[@]}" --mount --propagation private true 2>/dev/null; then
+        if grep -q ' shared:' /proc/self/mountinfo; then
+            echo "private_session.sh: no mount namespace of its own can be made here" >&2
+            exit 1
+        fi
+        propagation=unchanged
+    fi
+    exec unshare "${as_root[@]}" --mount --net --pid --fork --mount-proc \
+        --propagation "$propagation" env AFFINE_PRIVATE_SESSION=1 "$0" "$@"
 fi
 
 mount -t tmpfs -o mode=1777 tmpfs /tmp
