@@ -6,13 +6,16 @@
 #include "app/display_check.h"
 #include "app/platform_choice.h"
 #include "ui/desktop/font_configuration_preload.h"
+#include "ui/desktop/session_bus_preload.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char** argv) {
     PreferX11OnWaylandSession(argc, argv);
     // The desktop entry and icon that the desktop shows for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral(AFFINE_APPLICATION_ID));
-    // The font configuration is read on a second core while Qt connects to the display.
+    // The session bus is found and the font configuration read on a second core while Qt
+    // connects to the display.
+    const SessionBusPreload sessionBus;
     FontConfigurationPreload fontConfiguration;
     std::optional<QApplication> application;
     {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <thread>
+
+// Connects to the session bus on a thread of its own while the application starts. Qt's
+// accessibility bridge connects to the session bus when the window makes its first button, and
+// the main thread waits for it there; where the environment names no bus, finding the X session's
+// bus means running dbus-launch, several milliseconds of waiting. Qt keeps one connection to the
+// session bus for the whole process, so the bridge finds it made, or waits only for the rest.
+class SessionBusPreload final {
+  public:
+    SessionBusPreload();
+    ~SessionBusPreload();
+    SessionBusPreload(const SessionBusPreload&) = delete;
+    SessionBusPreload& operator=(const SessionBusPreload&) = delete;
+
+  private:
+    std::thread connector_;
+};
