@@ -1,6 +1,6 @@
 #pragma once
 
-#include <thread>
+#include "ui/desktop/background_task.h"
 
 // Reads the font configuration on a thread of its own while the application starts. Reading
 // fontconfig's configuration files and font caches is the largest single step of the start-up,
@@ -10,14 +10,11 @@
 class FontConfigurationPreload final {
   public:
     FontConfigurationPreload();
-    ~FontConfigurationPreload();
-    FontConfigurationPreload(const FontConfigurationPreload&) = delete;
-    FontConfigurationPreload& operator=(const FontConfigurationPreload&) = delete;
 
     // Returns once the configuration is read, or has failed to be, which Qt then finds as it
     // would have on its own.
     void Wait();
 
   private:
-    std::thread reader_;
+    BackgroundTask reader_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <thread>
+#include "ui/desktop/background_task.h"
 
 // Connects to the session bus on a thread of its own while the application starts. Qt's
 // accessibility bridge connects to the session bus when the window makes its first button, and
@@ -10,10 +10,11 @@
 class SessionBusPreload final {
   public:
     SessionBusPreload();
-    ~SessionBusPreload();
-    SessionBusPreload(const SessionBusPreload&) = delete;
-    SessionBusPreload& operator=(const SessionBusPreload&) = delete;
 
   private:
-    std::thread connector_;
+    // Asks for Qt's thread object on the main thread before the connector runs.
+    static bool MainThreadNamed();
+
+    bool mainThreadNamed_ = MainThreadNamed();
+    BackgroundTask connector_;
 };
