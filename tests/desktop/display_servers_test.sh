@@ -61,8 +61,12 @@ x_window() { # display: the id of the window whose title ends in "Affine cipher"
     DISPLAY=$1 xdotool search --name 'Affine cipher$' 2>/dev/null | head -n 1
 }
 on_x() { [[ -n $(x_window "$1") ]]; }
-through_x() { eventually on_x "$1" && ! on_wayland; }
-natively() { eventually on_wayland && ! on_x "$1"; }
+# The window of the case before may still be on the X server for a moment after its program
+# ended, so the absence of the other window system is polled for too.
+only_x() { on_x "$1" && ! on_wayland; }
+only_wayland() { on_wayland && ! on_x "$1"; }
+through_x() { eventually only_x "$1"; }
+natively() { eventually only_wayland "$1"; }
 alive() { kill -0 "$program_pid" 2>/dev/null; }
 position() { # display: "x,y" of the window's top-left corner on the screen, or "no window"
     local window
