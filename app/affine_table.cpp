@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/cipher_reports.h"
 #include "app/command_line.h"
@@ -53,21 +54,15 @@ constexpr std::string_view kUsage =
 constexpr std::size_t kLettersForFrequencies = 20;
 
 void PrintRow(Output& out, const MainForm& form, MainForm::ListGroup group, int columns, int row) {
+    std::vector<std::u16string> cells;
     for (ControlIndex k = 0; k < columns; ++k) {
-        if (k > 0) {
-            out.Append('\t');
-        }
-        out.Append(EncodeUtf8(form.List(group, k).List(row)));
+        cells.push_back(form.List(group, k).List(row));
     }
-    out.Append('\n');
+    WriteColumns(out, cells);
 }
 
 void WriteFormTable(Output& out, const MainForm& form) {
-    for (std::size_t k = 0; k < kTableHeadings.size(); ++k) {
-        out.Append(k > 0 ? "\t" : "");
-        out.Append(EncodeUtf8(kTableHeadings[k]));
-    }
-    out.Append('\n');
+    WriteColumns(out, kTableHeadings);
     for (int row = 0; row < form.List2(0).ListCount(); ++row) {
         PrintRow(out, form, MainForm::ListGroup::Table, MainForm::kTableListCount, row);
     }

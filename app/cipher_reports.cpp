@@ -5,19 +5,7 @@
 #include <string>
 
 #include "logic/key_table.h"
-#include "logic/utf8.h"
-
-namespace {
-
-void WriteColumns(Output& output, const KeyTableTexts& columns) {
-    for (std::size_t k = 0; k < columns.size(); ++k) {
-        output.Append(k > 0 ? "\t" : "");
-        output.Append(EncodeUtf8(columns[k]));
-    }
-    output.Append('\n');
-}
-
-}  // namespace
+#include "logic/text_routines.h"
 
 void WriteKeyTable(Output& output, const AffineKey& key) {
     WriteColumns(output, KeyTableHeadings(key));
@@ -34,14 +22,14 @@ void WriteLetterByLetter(Output& output, const AffineKey& key, Direction directi
         const bool enciphering = direction == Direction::Encipher;
         const int to = enciphering ? key.Encipher(from) : key.Decipher(from);
         const int y = enciphering ? to : from;
-        lineOf[static_cast<std::size_t>(from)] = std::string(1, static_cast<char>('A' + from)) +
-                                                 '\t' + std::to_string(key.DecipherCode(y)) + '\t' +
-                                                 static_cast<char>('A' + to) + '\n';
+        lineOf[static_cast<std::size_t>(from)] =
+            std::string(1, static_cast<char>(kLetterA + from)) + '\t' +
+            std::to_string(key.DecipherCode(y)) + '\t' + static_cast<char>(kLetterA + to) + '\n';
     }
     output.Append(letters);
     output.Append('\n');
     for (const char letter : letters) {
-        output.Append(lineOf[static_cast<std::size_t>(letter - 'A')]);
+        output.Append(lineOf[static_cast<std::size_t>(letter - kLetterA)]);
     }
 }
 
