@@ -91,11 +91,8 @@ QString AccessibleName(const ControlLayout& layout, const QWidget& control) {
 
 // Each click of a button is announced with what it did.
 void AnnounceClicks(ColourButton& button, ControlIndex index, MainWindow& window) {
-    QObject::connect(&button, &ColourButton::clicked, &window, [&window, index] {
-        if (QAccessible::isActive()) {
-            Announce(window, ButtonOutcome(window.form(), index));
-        }
-    });
+    QObject::connect(&button, &ColourButton::clicked, &window,
+                     [&window, index] { Announce(window, ButtonOutcome(window.form(), index)); });
 }
 
 // The input line tells when its limit refused what the user typed or pasted, after the edit.

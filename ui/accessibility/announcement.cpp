@@ -7,42 +7,17 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "ui/accessibility/invisible_text.h"
+
 namespace {
-
-// The words, as a label inside the notification: Orca speaks the notification's role and then
-// the labels in it, and shows those labels in braille.
-class AnnouncementText final : public QAccessibleInterface {
-  public:
-    explicit AnnouncementText(QAccessibleInterface* notification) : notification_(notification) {}
-
-    void setWords(const QString& words) { words_ = words; }
-
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return notification_->window(); }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return notification_; }
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? words_ : QString();
-    }
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
-    QAccessible::State state() const override { return {}; }
-
-  private:
-    QAccessibleInterface* notification_;
-    QString words_;
-};
 
 // The notification itself, nameless so that the words are spoken once. Its parent is the window,
 // which does not count it among its children, so that no one comes across it while exploring.
 class Notification final : public QAccessibleInterface {
   public:
-    Notification() : text_(new AnnouncementText(this)) {
+    // The words, as a label inside the notification: Orca speaks the notification's role and then
+    // the labels in it, and shows those labels in braille.
+    Notification() : text_(new InvisibleText(this, [this] { return words_; })) {
         // Qt's cache owns both once registered, and deletes them when the application ends.
         QAccessible::registerAccessibleInterface(this);
         QAccessible::registerAccessibleInterface(text_);
@@ -50,7 +25,7 @@ class Notification final : public QAccessibleInterface {
 
     void show(QWidget& window, const QString& words) {
         window_ = &window;
-        text_->setWords(words);
+        words_ = words;
         QAccessibleEvent appeared(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&appeared);
     }
@@ -77,7 +52,8 @@ class Notification final : public QAccessibleInterface {
 
   private:
     QPointer<QWidget> window_;
-    AnnouncementText* text_;
+    QString words_;
+    InvisibleText* text_;
 };
 
 }  // namespace

@@ -15,11 +15,6 @@ QString CaptionLabelAccessible::text(QAccessible::Text t) const {
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>> CaptionLabelAccessible::relations(
     QAccessible::Relation match) const {
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related =
-        QAccessibleWidget::relations(match);
-    if (QWidget* control = ControlLabelledBy(*widget());
-        control != nullptr && (match & QAccessible::Labelled)) {
-        related.append({QAccessible::queryAccessibleInterface(control), QAccessible::Labelled});
-    }
-    return related;
+    return WithRelation(QAccessibleWidget::relations(match), match, ControlLabelledBy(*widget()),
+                        QAccessible::Labelled);
 }

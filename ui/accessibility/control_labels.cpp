@@ -1,5 +1,6 @@
 #include "ui/accessibility/control_labels.h"
 
+#include <QAccessibleInterface>
 #include <QString>
 #include <QWidget>
 #include <string_view>
@@ -68,4 +69,12 @@ QWidget* ControlLabelledBy(const QWidget& label) {
         }
     }
     return nullptr;
+}
+
+AccessibleRelations WithRelation(AccessibleRelations related, QAccessible::Relation match,
+                                 QWidget* other, QAccessible::Relation relation) {
+    if (other != nullptr && (match & relation)) {
+        related.append({QAccessible::queryAccessibleInterface(other), relation});
+    }
+    return related;
 }

@@ -45,12 +45,8 @@ QAccessible::State InputLineAccessible::state() const {
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>> InputLineAccessible::relations(
     QAccessible::Relation match) const {
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related =
-        QAccessibleWidget::relations(match);
-    if (QWidget* prompt = LabelOf(*widget()); prompt != nullptr && (match & QAccessible::Label)) {
-        related.append({QAccessible::queryAccessibleInterface(prompt), QAccessible::Label});
-    }
-    return related;
+    return WithRelation(QAccessibleWidget::relations(match), match, LabelOf(*widget()),
+                        QAccessible::Label);
 }
 
 void InputLineAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {

@@ -63,10 +63,6 @@ QAccessibleInterface* ListBoxAccessible::focusChild() const {
 
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>> ListBoxAccessible::relations(
     QAccessible::Relation match) const {
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related =
-        QAccessibleWidget::relations(match);
-    if (QWidget* heading = LabelOf(*widget()); heading != nullptr && (match & QAccessible::Label)) {
-        related.append({QAccessible::queryAccessibleInterface(heading), QAccessible::Label});
-    }
-    return related;
+    return WithRelation(QAccessibleWidget::relations(match), match, LabelOf(*widget()),
+                        QAccessible::Label);
 }

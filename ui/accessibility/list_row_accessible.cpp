@@ -1,40 +1,9 @@
 #include "ui/accessibility/list_row_accessible.h"
 
+#include "ui/accessibility/invisible_text.h"
 #include "ui/accessibility/read_across.h"
 #include "ui/widgets/list_box_view.h"
 #include "ui/widgets/to_qstring.h"
-
-namespace {
-
-// The row read across its group, as the label of the row.
-class ReadAcrossLabel final : public QAccessibleInterface {
-  public:
-    explicit ReadAcrossLabel(const ListRowAccessible* row) : row_(row) {}
-
-    bool isValid() const override { return row_->isValid(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return row_->window(); }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return const_cast<ListRowAccessible*>(row_);  // NOLINT(*const-cast)
-    }
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && isValid() ? ReadAcross(*row_->list(), row_->row())
-                                                   : QString();
-    }
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
-    QAccessible::State state() const override { return {}; }
-
-  private:
-    const ListRowAccessible* row_;
-};
-
-}  // namespace
 
 ListRowAccessible::ListRowAccessible(ListBoxView* list, int row) : list_(list), row_(row) {}
 
@@ -109,7 +78,10 @@ QList<QPair<QAccessibleInterface*, QAccessible::Relation>> ListRowAccessible::re
     }
     if (readAcross_ == 0) {
         // Registered, the label keeps one identity for the row's life; the destructor deletes it.
-        readAcross_ = QAccessible::registerAccessibleInterface(new ReadAcrossLabel(this));
+        // The label reads the row as it is when asked, not as it was when made.
+        auto* self = const_cast<ListRowAccessible*>(this);  // NOLINT(*const-cast)
+        readAcross_ = QAccessible::registerAccessibleInterface(
+            new InvisibleText(self, [self] { return ReadAcross(*self->list(), self->row()); }));
     }
     return {{QAccessible::accessibleInterface(readAcross_), QAccessible::Label}};
 }
