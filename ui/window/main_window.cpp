@@ -49,7 +49,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("MainForm"));
     // Title, system menu and close button only: the window can be neither minimised nor
-    // maximised, and its fixed size lets no one resize it.
+    // maximised, and its fixed size lets no one resize it (under X; Wayland below).
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ToQString(kFormLayout.webAddress) + u' ' + ToQString(kFormLayout.title));
