@@ -28,9 +28,12 @@ eventually() {
     return 1
 }
 
+# Waits until the server takes connections: its socket appears a moment before. Without
+# -noreset the server would reset as the last client (the waiting xdotool) leaves, and a program
+# connecting just then would find no display.
 start_xvfb() { # number size
-    Xvfb ":$1" -screen 0 "${2}x24" -nolisten tcp >/dev/null 2>&1 &
-    eventually test -e "/tmp/.X11-unix/X$1"
+    Xvfb ":$1" -screen 0 "${2}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
+    DISPLAY=":$1" eventually xdotool getdisplaygeometry >/dev/null 2>&1
 }
 start_weston() { # socket log weston-option...
     local socket=$1 log=$2
@@ -133,7 +136,10 @@ for case in "1280x1024 1 388,292" "640x400 1 68,0" "1024x768 2 8,0" "1366x768 2 
     read -r size scale expected <<<"$case"
     start_xvfb $number "$size"
     start_program "DISPLAY=:$number" "QT_SCALE_FACTOR=$scale" --
-    eventually on_x ":$number"
+    if ! eventually on_x ":$number"; then
+        echo "no window on :$number after 10 s; program $(alive && echo running || echo ended):"
+        sed 's/^/  | /' "$run_log" | head -n 20
+    fi
     sleep 0.3
     where=$(position ":$number")
     check "$size at scale $scale: at $where, expected $expected" test "$where" = "$expected"

@@ -31,8 +31,13 @@ mkdir -m 0700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
 
 if [[ ${1:-} == --xvfb ]]; then
-    Xvfb :40 -screen 0 "${2}x24" -nolisten tcp >/dev/null 2>&1 &
-    for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X40 ]] && break; sleep 0.05; done
+    Xvfb :40 -screen 0 "${2}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
+    # Until the server takes connections, which is a moment after its socket appears; -noreset
+    # keeps it from resetting as that first client leaves.
+    for _ in $(seq 100); do
+        DISPLAY=:40 xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.05
+    done
     export DISPLAY=:40
     shift 2
 fi
