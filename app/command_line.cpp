@@ -1,8 +1,14 @@
 #include "app/command_line.h"
 
+#include <getopt.h>
+
 #include <charconv>
 
 namespace {
+
+Trouble Usage(std::string message) {
+    return {std::move(message), true};
+}
 
 // The whole of `text` as a decimal number, which may have a sign. A number too large for an int
 // is still a number, only out of every range.
@@ -18,7 +24,7 @@ bool WholeNumber(std::string_view text, int& value) {
     return true;
 }
 
-std::string ParseKey(std::string_view text, std::optional<AffineKey>& key) {
+AffineKey ParseKey(std::string_view text) {
     const std::size_t comma = text.find(',');
     int factor = 0;
     int shift = 0;
@@ -27,7 +33,7 @@ std::string ParseKey(std::string_view text, std::optional<AffineKey>& key) {
     quoted += '\'';
     if (comma == std::string_view::npos || !WholeNumber(text.substr(0, comma), factor) ||
         !WholeNumber(text.substr(comma + 1), shift)) {
-        return "malformed key " + quoted + ": give it as A,B, two whole numbers such as 5,8";
+        throw Usage("malformed key " + quoted + ": give it as A,B, two whole numbers such as 5,8");
     }
     if (!AffineKey::IsFactor(factor)) {
         std::string message = "key " + quoted + ": A must be coprime to 26, one of";
@@ -35,139 +41,120 @@ std::string ParseKey(std::string_view text, std::optional<AffineKey>& key) {
             message += ' ';
             message += std::to_string(valid);
         }
-        return message;
+        throw Usage(message);
     }
-    key = AffineKey::Make(factor, shift);
-    return key ? "" : "key " + quoted + ": B must be 0 to 25";
+    const std::optional<AffineKey> key = AffineKey::Make(factor, shift);
+    if (!key) {
+        throw Usage("key " + quoted + ": B must be 0 to 25");
+    }
+    return *key;
 }
 
-std::string ParseTop(std::string_view text, int& top) {
-    int number = 0;
-    if (!WholeNumber(text, number) || number < 1 || number > AffineKey::kKeyCount) {
-        return "--top '" + std::string(text) + "': give a number of keys from 1 to 312";
+int ParseTop(std::string_view text) {
+    int top = 0;
+    if (!WholeNumber(text, top) || top < 1 || top > AffineKey::kKeyCount) {
+        throw Usage("--top '" + std::string(text) + "': give a number of keys from 1 to 312");
     }
-    top = number;
-    return "";
+    return top;
 }
 
-std::string_view ModeOption(Mode mode) {
-    switch (mode) {
-        case Mode::Decipher:
-            return "--decipher";
-        case Mode::Break:
-            return "--break";
-        case Mode::Solve:
-            return "--solve";
-        default:
-            return "";
-    }
+std::string ModeOption(Mode mode) {
+    return mode == Mode::Decipher ? "--decipher" : mode == Mode::Break ? "--break" : "--solve";
 }
 
-// The problem with a request whose options are all known, if it has one.
-std::string Check(const Request& request, bool topGiven) {
-    const std::string mode(ModeOption(request.mode));
+// Throws when a request whose options are all known cannot be carried out.
+void Check(const Request& request, bool topGiven) {
     const auto count = request.operands.size();
-    if ((request.mode == Mode::Decipher || request.mode == Mode::Break) && count == 0) {
-        return mode + " needs a TEXT (- reads standard input)";
+    const bool decipherOrBreak = request.mode == Mode::Decipher || request.mode == Mode::Break;
+    if (decipherOrBreak && count == 0) {
+        throw Usage(ModeOption(request.mode) + " needs a TEXT (- reads standard input)");
     }
     if (request.mode == Mode::Solve && count != 2) {
-        return "--solve needs two texts, PLAIN and CIPHER (- reads one of them from standard "
-               "input)";
+        throw Usage(
+            "--solve needs two texts, PLAIN and CIPHER (- reads one of them from standard input)");
     }
     if ((request.mode == Mode::Break || request.mode == Mode::Solve) && request.key) {
-        return mode + " looks for the key itself; it takes no --key";
+        throw Usage(ModeOption(request.mode) + " looks for the key itself; it takes no --key");
     }
     if (topGiven && request.mode != Mode::Break) {
-        return "--top goes only with --break";
+        throw Usage("--top goes only with --break");
     }
     int fromStandardInput = 0;
     for (const Operand& operand : request.operands) {
         fromStandardInput += operand.IsStandardInput() ? 1 : 0;
     }
     if (fromStandardInput > 1) {
-        return "standard input can be read only once, but - is given " +
-               std::to_string(fromStandardInput) + " times";
+        throw Usage("standard input can be read only once, but - is given " +
+                    std::to_string(fromStandardInput) + " times");
     }
-    return "";
 }
 
 }  // namespace
 
-ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
-    ParsedCommandLine parsed;
-    Request& request = parsed.request;
+Request ParseCommandLine(int argc, char** argv) {
+    static constexpr option kLongOptions[] = {
+        {"key", required_argument, nullptr, 'k'}, {"decipher", no_argument, nullptr, 'd'},
+        {"break", no_argument, nullptr, 'b'},     {"top", required_argument, nullptr, 't'},
+        {"solve", no_argument, nullptr, 's'},     {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'},   {nullptr, 0, nullptr, 0},
+    };
+    Request request;
     bool topGiven = false;
-    int i = 1;
-    // Options come before the texts; "--" ends them, and so does the first text, so that a text
-    // may hold words like "--help" as the form's input line may.
-    for (; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--") {
-            ++i;
-            break;
-        }
-        if (argument.size() < 2 || argument.front() != '-') {
-            break;
-        }
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        std::optional<std::string_view> value;
-        if (equals != std::string_view::npos) {
-            value = argument.substr(equals + 1);
-        } else if ((name == "--key" || name == "--top") && i + 1 < argc) {
-            value = argv[++i];
-        }
+    // "+": the first text ends the options, so that a text may hold words like "--help" as the
+    // form's input line may; ":": the messages are ours.
+    for (int option;
+         (option = getopt_long(argc, argv, "+:k:dbt:shV", kLongOptions, nullptr)) != -1;) {
         Mode mode = Mode::Form;
-        if (name == "--help" || name == "-h") {
-            request.mode = Mode::Help;
-            return parsed;
-        }
-        if (name == "--version") {
-            request.mode = Mode::Version;
-            return parsed;
-        }
-        if (name == "--key" || name == "--top") {
-            if (!value) {
-                parsed.problem = name == "--key" ? "--key needs a key A,B such as 5,8"
-                                                 : "--top needs a number of keys";
-            } else {
-                parsed.problem =
-                    name == "--key" ? ParseKey(*value, request.key) : ParseTop(*value, request.top);
-                topGiven = topGiven || name == "--top";
+        switch (option) {
+            case 'h':
+                request.mode = Mode::Help;
+                return request;
+            case 'V':
+                request.mode = Mode::Version;
+                return request;
+            case 'k':
+                request.key = ParseKey(optarg);
+                continue;
+            case 't':
+                request.top = ParseTop(optarg);
+                topGiven = true;
+                continue;
+            case 'd':
+                mode = Mode::Decipher;
+                break;
+            case 'b':
+                mode = Mode::Break;
+                break;
+            case 's':
+                mode = Mode::Solve;
+                break;
+            case ':':
+                throw Usage(optopt == 'k' ? "--key needs a key A,B such as 5,8"
+                                          : "--top needs a number of keys");
+            default: {  // '?': an option we do not know, or a value for one that takes none
+                const std::string given = argv[optind - 1];
+                if (optopt == 0) {
+                    throw Usage("unknown option '" + given + "'");
+                }
+                if (std::string_view("dbshV").find(static_cast<char>(optopt)) !=
+                    std::string::npos) {
+                    throw Usage(given.substr(0, given.find('=')) + " takes no value");
+                }
+                throw Usage("unknown option '-" + std::string(1, static_cast<char>(optopt)) + "'");
             }
-            if (!parsed.problem.empty()) {
-                return parsed;
-            }
-            continue;
-        }
-        if (name == "--decipher") {
-            mode = Mode::Decipher;
-        } else if (name == "--break") {
-            mode = Mode::Break;
-        } else if (name == "--solve") {
-            mode = Mode::Solve;
-        } else {
-            parsed.problem =
-                "unknown option '" + std::string(argument) + "' (affine-table --help lists them)";
-            return parsed;
-        }
-        if (value) {
-            parsed.problem = std::string(name) + " takes no value";
-            return parsed;
         }
         if (request.mode != Mode::Form && request.mode != mode) {
-            parsed.problem = std::string(ModeOption(request.mode)) + " and " + std::string(name) +
-                             " cannot be used together";
-            return parsed;
+            throw Usage(ModeOption(request.mode) + " and " + ModeOption(mode) +
+                        " cannot be used together");
         }
         request.mode = mode;
     }
-    for (; i < argc; ++i) {
+    for (int i = optind; i < argc; ++i) {
         request.operands.push_back({argv[i], i});
     }
     if (request.mode == Mode::Form && request.key) {
         request.mode = request.operands.empty() ? Mode::KeyTable : Mode::Encipher;
     }
-    parsed.problem = Check(request, topGiven);
-    return parsed;
+    Check(request, topGiven);
+    return request;
 }

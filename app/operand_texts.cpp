@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "logic/cipher_letters.h"
 #include "logic/utf8.h"
@@ -12,7 +13,7 @@ namespace {
 
 // All of standard input, read in large blocks into a string that grows by doubling, so a file
 // of any size is read in time and memory proportional to it.
-std::optional<std::string> ReadStandardInput(InputProblem& problem) {
+std::string ReadStandardInput() {
     std::string bytes;
     std::size_t size = 0;
     bytes.resize(1 << 16);
@@ -25,8 +26,7 @@ std::optional<std::string> ReadStandardInput(InputProblem& problem) {
             break;
         }
         if (got < 0 && errno != EINTR) {
-            problem = {"could not read standard input: " + std::string(std::strerror(errno)), 1};
-            return std::nullopt;
+            throw Trouble{"could not read standard input: " + std::string(std::strerror(errno))};
         }
         size += got > 0 ? static_cast<std::size_t>(got) : 0;
     }
@@ -45,41 +45,31 @@ std::string InvalidUtf8(const Operand& operand, std::size_t errorOffset) {
 
 // Runs `use` on the bytes of each operand in turn; stops at the first problem.
 template <typename Use>
-bool EachOperand(const std::vector<Operand>& operands, InputProblem& problem, Use use) {
+void EachOperand(const std::vector<Operand>& operands, Use use) {
     for (const Operand& operand : operands) {
-        std::optional<std::string> standardInput;
-        if (operand.IsStandardInput()) {
-            standardInput = ReadStandardInput(problem);
-            if (!standardInput) {
-                return false;
-            }
-        }
-        const std::string_view bytes = standardInput ? *standardInput : operand.text;
-        if (const std::optional<std::size_t> errorOffset = use(bytes)) {
-            problem = {InvalidUtf8(operand, *errorOffset), 2};
-            return false;
+        const std::string standardInput = operand.IsStandardInput() ? ReadStandardInput() : "";
+        if (const std::optional<std::size_t> errorOffset =
+                use(operand.IsStandardInput() ? standardInput : operand.text)) {
+            throw Trouble{InvalidUtf8(operand, *errorOffset)};
         }
     }
-    return true;
 }
 
 }  // namespace
 
-std::optional<std::string> CipherLettersOf(const std::vector<Operand>& operands,
-                                           InputProblem& problem) {
+std::string CipherLettersOf(const std::vector<Operand>& operands) {
     CipherLetters letters;
-    const bool read = EachOperand(operands, problem, [&letters](std::string_view bytes) {
+    EachOperand(operands, [&letters](std::string_view bytes) {
         AppendCipherLetters(bytes, letters);
         return letters.valid ? std::nullopt : std::optional(letters.errorOffset);
     });
-    return read ? std::optional(std::move(letters.letters)) : std::nullopt;
+    return std::move(letters.letters);
 }
 
-std::optional<std::u16string> FormTextOf(const std::vector<Operand>& operands,
-                                         InputProblem& problem) {
+std::u16string FormTextOf(const std::vector<Operand>& operands) {
     std::u16string text;
     bool first = true;
-    const bool read = EachOperand(operands, problem, [&](std::string_view bytes) {
+    EachOperand(operands, [&](std::string_view bytes) {
         Utf8Decoding decoded = DecodeUtf8(bytes);
         if (!decoded.valid) {
             return std::optional(decoded.errorOffset);
@@ -89,5 +79,5 @@ std::optional<std::u16string> FormTextOf(const std::vector<Operand>& operands,
         first = false;
         return std::optional<std::size_t>();
     });
-    return read ? std::optional(std::move(text)) : std::nullopt;
+    return text;
 }

@@ -235,10 +235,10 @@ struct Unwritable {
 
 class AffineTableUnwritable : public testing::TestWithParam<Unwritable> {};
 
-TEST_P(AffineTableUnwritable, FailsWithStatusOneAndSaysSo) {
+TEST_P(AffineTableUnwritable, FailsWithStatusTwoAndSaysSo) {
     const ProcessOutcome run = RunAffineTable({}, GetParam().stdoutTo, GetParam().ignoreSigpipe);
     EXPECT_EQ(run.err, "affine-table: could not write the output\n");
-    EXPECT_TRUE(run.ExitedWith(1)) << "wait status " << run.status;
+    EXPECT_TRUE(run.ExitedWith(2)) << "wait status " << run.status;
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, AffineTableUnwritable,
@@ -328,6 +328,35 @@ INSTANTIATE_TEST_SUITE_P(
         CipherRun{"Version", {"--version"}, "", "affine-table ", 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// Each short option, and a long one with its value after "=", does what the long option does.
+TEST(AffineTableOptions, ShortFormsAndJoinedValuesMatchTheLongOptions) {
+    const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> pairs = {
+        {{"-k", "7,3"}, {"--key", "7,3"}},
+        {{"-k7,3", "-d", "Affine"}, {"--key=7,3", "--decipher", "Affine"}},
+        {{"-dk", "11,4", "EP"}, {"--decipher", "--key", "11,4", "EP"}},
+        {{"-t", "2", "-b", kDickensUnderElevenFour},
+         {"--top=2", "--break", kDickensUnderElevenFour}},
+        {{"-s", "affine", "ihhwvc"}, {"--solve", "affine", "ihhwvc"}},
+        {{"-V"}, {"--version"}},
+    };
+    for (const auto& [shortForm, longForm] : pairs) {
+        const ProcessOutcome viaShort = RunAffineTable(shortForm);
+        const ProcessOutcome viaLong = RunAffineTable(longForm);
+        EXPECT_NE(viaLong.out, "") << longForm[0];
+        EXPECT_EQ(viaShort.out, viaLong.out) << shortForm[0];
+        EXPECT_EQ(viaShort.err, viaLong.err) << shortForm[0];
+        EXPECT_TRUE(viaShort.ExitedWith(0)) << shortForm[0];
+    }
+}
+
+// The first text ends the options: what follows is text even where it looks like an option.
+TEST(AffineTableOptions, EndAtTheFirstText) {
+    const ProcessOutcome run = RunAffineTable({"-k", "11,4", "a", "-b", "--key=1,0"});
+    EXPECT_EQ(Lines(run.out)[0], "ABKEY");
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.ExitedWith(0));
+}
+
 TEST(AffineTableBreak, RanksAShortTextTooButWarnsOnOneLine) {
     const ProcessOutcome run = RunAffineTable({"--break", "ABC"});
     EXPECT_EQ(Lines(run.out).size(), 5u);
@@ -336,54 +365,75 @@ TEST(AffineTableBreak, RanksAShortTextTooButWarnsOnOneLine) {
     EXPECT_TRUE(run.ExitedWith(0));
 }
 
+enum class Kind { Usage, Input, Unsolved };
+
 struct BadInput {
     const char* name;
     std::vector<std::string> args;
     std::string standardInput;
     std::string names;  // what the message must say
-    int status;
+    Kind kind;
 };
 
 class AffineTableRefuses : public testing::TestWithParam<BadInput> {};
 
+// A usage error points to --help on a second line, as coreutils do; bad input does not.
 TEST_P(AffineTableRefuses, SaysWhyOnOneLineAndPrintsNothing) {
     const ProcessOutcome run =
         RunAffineTable(GetParam().args, Stdout::Captured, false, GetParam().standardInput);
+    const Kind kind = GetParam().kind;
     EXPECT_EQ(run.out, "");
-    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
-    EXPECT_EQ(run.err.rfind("affine-table: ", 0), 0u) << run.err;
-    EXPECT_NE(run.err.find(GetParam().names), std::string::npos) << run.err;
-    EXPECT_TRUE(run.ExitedWith(GetParam().status)) << "wait status " << run.status;
+    const std::vector<std::string> lines = Lines(run.err);
+    ASSERT_EQ(lines.size(), kind == Kind::Usage ? 2u : 1u) << run.err;
+    EXPECT_EQ(lines[0].rfind("affine-table: ", 0), 0u) << run.err;
+    EXPECT_NE(lines[0].find(GetParam().names), std::string::npos) << run.err;
+    if (kind == Kind::Usage) {
+        EXPECT_EQ(lines[1], "Try 'affine-table --help'.");
+    }
+    EXPECT_TRUE(run.ExitedWith(kind == Kind::Unsolved ? 1 : 2)) << "wait status " << run.status;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, AffineTableRefuses,
     testing::Values(
-        BadInput{"FactorNotCoprime", {"--key", "13,1"}, "", "1 3 5 7 9 11 15 17 19 21 23 25", 2},
-        BadInput{"ShiftOutOfRange", {"--key", "5,26", "x"}, "", "B must be 0 to 25", 2},
-        BadInput{"MalformedKey", {"--key", "5;8"}, "", "malformed key '5;8'", 2},
-        BadInput{"KeyWithoutValue", {"--key"}, "", "--key needs", 2},
-        BadInput{"UnknownOption", {"--frobnicate", "x"}, "", "unknown option '--frobnicate'", 2},
-        BadInput{"NoTextToDecipher", {"--decipher"}, "", "--decipher needs a TEXT", 2},
-        BadInput{"NoCipherToSolve", {"--solve", "AFFINE"}, "", "PLAIN and CIPHER", 2},
-        BadInput{"TopOutOfRange", {"--top", "313", "--break", "x"}, "", "--top '313'", 2},
+        BadInput{"FactorNotCoprime",
+                 {"--key", "13,1"},
+                 "",
+                 "1 3 5 7 9 11 15 17 19 21 23 25",
+                 Kind::Usage},
+        BadInput{"ShiftOutOfRange", {"--key", "5,26", "x"}, "", "B must be 0 to 25", Kind::Usage},
+        BadInput{"MalformedKey", {"--key", "5;8"}, "", "malformed key '5;8'", Kind::Usage},
+        BadInput{"KeyWithoutValue", {"--key"}, "", "--key needs", Kind::Usage},
+        BadInput{"UnknownOption",
+                 {"--frobnicate", "x"},
+                 "",
+                 "unknown option '--frobnicate'",
+                 Kind::Usage},
+        BadInput{"NoTextToDecipher", {"--decipher"}, "", "--decipher needs a TEXT", Kind::Usage},
+        BadInput{"NoCipherToSolve", {"--solve", "AFFINE"}, "", "PLAIN and CIPHER", Kind::Usage},
+        BadInput{"TopOutOfRange", {"--top", "313", "--break", "x"}, "", "--top '313'", Kind::Usage},
         BadInput{"InvalidUtf8Argument",
                  {"--break", "ok", "\xC3("},
                  "",
                  "argument 3 is not valid UTF-8",
-                 2},
+                 Kind::Input},
         BadInput{"InvalidUtf8OnStandardInput",
                  {"--key", "3,1", "-"},
                  "ok\xFF",
                  "standard input is not valid UTF-8 (byte 3 ",
-                 2},
+                 Kind::Input},
         BadInput{"InvalidUtf8OnStandardInputForTheForm",
                  {"-"},
                  "\xED\xA0\x80",
                  "standard input is not valid UTF-8 (byte 1 ",
-                 2},
-        BadInput{"TextsOfDifferentLength", {"--solve", "AFFINE", "IHHWV"}, "", "6 letters", 2},
-        BadInput{"NoKeySolves", {"--solve", "AB", "CC"}, "", "no key enciphers", 1}),
+                 Kind::Input},
+        BadInput{
+            "TextsOfDifferentLength", {"--solve", "AFFINE", "IHHWV"}, "", "6 letters", Kind::Input},
+        BadInput{"ShortKeyWithoutValue", {"-k"}, "", "--key needs", Kind::Usage},
+        BadInput{"UnknownShortOption", {"-d", "-x", "y"}, "", "unknown option '-x'", Kind::Usage},
+        BadInput{
+            "ValueForAFlag", {"--decipher=x", "y"}, "", "--decipher takes no value", Kind::Usage},
+        BadInput{"NoKeySolves", {"--solve", "AB", "CC"}, "", "no key enciphers", Kind::Unsolved}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
