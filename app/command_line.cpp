@@ -35,6 +35,9 @@ AffineKey ParseKey(std::string_view text) {
         !WholeNumber(text.substr(comma + 1), shift)) {
         throw Usage("malformed key " + quoted + ": give it as A,B, two whole numbers such as 5,8");
     }
+    if (factor < 1 || factor >= AffineKey::kLetterCount) {
+        throw Usage("key " + quoted + ": A must be 1 to 25");
+    }
     if (!AffineKey::IsFactor(factor)) {
         std::string message = "key " + quoted + ": A must be coprime to 26, one of";
         for (const int valid : AffineKey::kFactors) {
