@@ -1,13 +1,51 @@
 #include "app/command_line.h"
 
 #include <getopt.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
+#include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstdio>
 
 namespace {
 
 Trouble Usage(std::string message) {
     return {std::move(message), true};
+}
+
+// An argument in quotes, fit to be shown on a terminal: bytes that are not UTF-8 and characters
+// that are not shown but act (controls, bidirectional and other format characters, line
+// separators) are written as escapes, so an argument can neither add a line to a message nor
+// reach the terminal as a command. A backslash is doubled, so that an escape is always one.
+std::string Quoted(std::string_view text) {
+    std::string quoted = "'";
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = static_cast<std::int64_t>(text.size());
+    for (std::int64_t offset = 0; offset < length;) {
+        const std::int64_t start = offset;
+        UChar32 c;
+        U8_NEXT(bytes, offset, length, c);
+        const int type = c < 0 ? -1 : u_charType(c);
+        std::array<char, 16> escape{};
+        if (c == '\\' || c == '\n' || c == '\t') {
+            quoted += c == '\\' ? "\\\\" : c == '\n' ? "\\n" : "\\t";
+        } else if (c < 0 || (c < 0x80 && type == U_CONTROL_CHAR)) {
+            for (std::int64_t i = start; i < offset; ++i) {
+                std::snprintf(escape.data(), escape.size(), "\\x%02x", bytes[i]);
+                quoted += escape.data();
+            }
+        } else if (type == U_CONTROL_CHAR || type == U_FORMAT_CHAR || type == U_LINE_SEPARATOR ||
+                   type == U_PARAGRAPH_SEPARATOR) {
+            std::snprintf(escape.data(), escape.size(), "\\u%04X", static_cast<unsigned>(c));
+            quoted += escape.data();
+        } else {
+            quoted.append(text.substr(static_cast<std::size_t>(start),
+                                      static_cast<std::size_t>(offset - start)));
+        }
+    }
+    return quoted + '\'';
 }
 
 // The whole of `text` as a decimal number, which may have a sign. A number too large for an int
@@ -28,9 +66,7 @@ AffineKey ParseKey(std::string_view text) {
     const std::size_t comma = text.find(',');
     int factor = 0;
     int shift = 0;
-    std::string quoted = "'";
-    quoted.append(text);
-    quoted += '\'';
+    const std::string quoted = Quoted(text);
     if (comma == std::string_view::npos || !WholeNumber(text.substr(0, comma), factor) ||
         !WholeNumber(text.substr(comma + 1), shift)) {
         throw Usage("malformed key " + quoted + ": give it as A,B, two whole numbers such as 5,8");
@@ -56,7 +92,7 @@ AffineKey ParseKey(std::string_view text) {
 int ParseTop(std::string_view text) {
     int top = 0;
     if (!WholeNumber(text, top) || top < 1 || top > AffineKey::kKeyCount) {
-        throw Usage("--top '" + std::string(text) + "': give a number of keys from 1 to 312");
+        throw Usage("--top " + Quoted(text) + ": give a number of keys from 1 to 312");
     }
     return top;
 }
@@ -137,13 +173,14 @@ Request ParseCommandLine(int argc, char** argv) {
             default: {  // '?': an option we do not know, or a value for one that takes none
                 const std::string given = argv[optind - 1];
                 if (optopt == 0) {
-                    throw Usage("unknown option '" + given + "'");
+                    throw Usage("unknown option " + Quoted(given));
                 }
                 if (std::string_view("dbshV").find(static_cast<char>(optopt)) !=
                     std::string::npos) {
                     throw Usage(given.substr(0, given.find('=')) + " takes no value");
                 }
-                throw Usage("unknown option '-" + std::string(1, static_cast<char>(optopt)) + "'");
+                throw Usage("unknown option " +
+                            Quoted("-" + std::string(1, static_cast<char>(optopt))));
             }
         }
         if (request.mode != Mode::Form && request.mode != mode) {
