@@ -2,6 +2,7 @@
 // and the whole affine cipher beside it: any key, deciphering, breaking and solving for the key.
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -176,6 +177,9 @@ int main(int argc, char** argv) {
         if (trouble.usage) {
             std::fputs("Try 'affine-table --help'.\n", stderr);
         }
+        return 2;
+    } catch (const std::bad_alloc&) {
+        std::fputs("affine-table: out of memory: the text is too large to hold\n", stderr);
         return 2;
     }
     return out.Finish() ? status : 2;

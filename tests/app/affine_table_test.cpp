@@ -45,7 +45,8 @@ std::string Contents(int fd) {
 // `standardInput`.
 ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
                               Stdout stdoutTo = Stdout::Captured, bool ignoreSigpipe = false,
-                              const std::string& standardInput = {}) {
+                              const std::string& standardInput = {},
+                              const char* program = AFFINE_TABLE_PATH) {
     const int in = memfd_create("stdin", MFD_CLOEXEC);
     EXPECT_EQ(write(in, standardInput.data(), standardInput.size()),
               static_cast<ssize_t>(standardInput.size()));
@@ -75,14 +76,14 @@ ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
     posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
     std::signal(SIGPIPE, ignoreSigpipe ? SIG_IGN : SIG_DFL);
 
-    std::vector<char*> argv{const_cast<char*>(AFFINE_TABLE_PATH)};
+    std::vector<char*> argv{const_cast<char*>(program)};
     for (const std::string& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
     }
     argv.push_back(nullptr);
     ProcessOutcome outcome;
     pid_t pid = 0;
-    EXPECT_EQ(posix_spawn(&pid, AFFINE_TABLE_PATH, &actions, nullptr, argv.data(), environ), 0);
+    EXPECT_EQ(posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     EXPECT_EQ(waitpid(pid, &outcome.status, 0), pid);
     std::signal(SIGPIPE, SIG_DFL);
@@ -93,6 +94,12 @@ ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
     outcome.out = Contents(out);
     outcome.err = Contents(err);
     return outcome;
+}
+
+// Runs a shell command line, in which $0 is the program.
+ProcessOutcome RunInShell(const std::string& commandLine) {
+    return RunAffineTable({"-c", commandLine, AFFINE_TABLE_PATH}, Stdout::Captured, false, {},
+                          "/bin/sh");
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -247,6 +254,21 @@ INSTANTIATE_TEST_SUITE_P(Outputs, AffineTableUnwritable,
                                          Unwritable{"BrokenPipeWithSigpipeIgnored",
                                                     Stdout::BrokenPipe, true}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// A text too large for the memory the program may have is refused in one line, never by an abort
+// and a core dump. The address space is held to 100 MB, of which the libraries take about 40.
+TEST(AffineTableOutOfMemory, SaysSoOnOneLineAndExitsWithStatusTwo) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer cannot start in a small address space";
+#endif
+    for (const std::string mode : {"--key 5,8 --decipher", "--break"}) {
+        const ProcessOutcome run = RunInShell(
+            "ulimit -v 100000 && head -c 100000000 /dev/zero | tr '\\0' A | \"$0\" " + mode + " -");
+        EXPECT_EQ(run.out, "") << mode;
+        EXPECT_EQ(run.err, "affine-table: out of memory: the text is too large to hold\n") << mode;
+        EXPECT_TRUE(run.ExitedWith(2)) << mode << ": wait status " << run.status;
+    }
+}
 
 // As with any filter (`affine-table | head -1`), a reader that has gone away ends the program by
 // SIGPIPE, not by a crash.
