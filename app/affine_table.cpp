@@ -97,8 +97,8 @@ void RunForm(Output& out, const std::vector<Operand>& operands) {
         WriteFormTable(out, form);
         return;
     }
-    const std::u16string text = FormTextOf(operands);
     TextBox& input = form.Text2(0);
+    const std::u16string text = FormTextOf(operands, input.MaxLength());
     const std::size_t kept = input.ReplaceRange(0, input.Text().size(), text);
     if (kept < text.size()) {
         std::fprintf(stderr,
@@ -113,8 +113,8 @@ void RunForm(Output& out, const std::vector<Operand>& operands) {
 // The exit status: 1 when --solve finds no key.
 int RunCipher(Output& out, const Request& request) {
     if (request.mode == Mode::Solve) {
-        const std::string plain = CipherLettersOf({request.operands[0]});
-        const std::string cipher = CipherLettersOf({request.operands[1]});
+        const Letters plain = CipherLettersOf({request.operands[0]});
+        const Letters cipher = CipherLettersOf({request.operands[1]});
         if (plain.size() != cipher.size()) {
             throw Trouble{"PLAIN has " + std::to_string(plain.size()) + " letters and CIPHER " +
                           std::to_string(cipher.size()) + "; they must have as many"};
@@ -127,7 +127,7 @@ int RunCipher(Output& out, const Request& request) {
         WriteKeys(out, keys);
         return 0;
     }
-    const std::string letters = CipherLettersOf(request.operands);
+    const Letters letters = CipherLettersOf(request.operands);
     if (request.mode == Mode::Break) {
         if (letters.size() < kLettersForFrequencies) {
             std::fprintf(stderr,

@@ -282,6 +282,18 @@ TEST(AffineTable, BrokenPipeEndsItBySigpipe) {
 // "It was the best of times, it was the worst of times" under the key 11, 4.
 constexpr const char* kDickensUnderElevenFour = "OFMEUFDWPWUFCHFOGWUOFMEUFDWMCJUFCHFOGWU";
 
+// A megabyte of characters of two, three and four bytes and one letter each: standard input is
+// read in blocks, and most block boundaries fall inside a character.
+const std::string kMegabyteOfMixedText = [] {
+    std::string text;
+    for (int i = 0; i < 100000; ++i) {
+        text +=
+            "\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80"
+            "a";  // Ж€😀a
+    }
+    return text;
+}();
+
 struct CipherRun {
     const char* name;
     std::vector<std::string> args;
@@ -347,7 +359,12 @@ INSTANTIATE_TEST_SUITE_P(
                   kDickensUnderElevenFour,
                   "11,4\t",
                   5},
-        CipherRun{"Version", {"--version"}, "", "affine-table ", 1}),
+        CipherRun{"Version", {"--version"}, "", "affine-table ", 1},
+        CipherRun{"LongTextFromStandardInput",
+                  {"--key", "1,0", "-"},
+                  kMegabyteOfMixedText,
+                  std::string(100000, 'A') + "\nA\t0\tA\n",
+                  100001}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Each short option, and a long one with its value after "=", does what the long option does.
@@ -477,6 +494,16 @@ INSTANTIATE_TEST_SUITE_P(
                  Kind::Input},
         BadInput{
             "TextsOfDifferentLength", {"--solve", "AFFINE", "IHHWV"}, "", "6 letters", Kind::Input},
+        BadInput{"InvalidUtf8AfterAMegabyte",
+                 {"--break", "-"},
+                 kMegabyteOfMixedText + "\xC3(",
+                 "standard input is not valid UTF-8 (byte 1000001 ",
+                 Kind::Input},
+        BadInput{"InvalidUtf8AfterFortyUnitsForTheForm",
+                 {"-"},
+                 kMegabyteOfMixedText + "\xE2\x82",
+                 "standard input is not valid UTF-8 (byte 1000001 ",
+                 Kind::Input},
         BadInput{"ShortKeyWithoutValue", {"-k"}, "", "--key needs", Kind::Usage},
         BadInput{"UnknownShortOption", {"-d", "-x", "y"}, "", "unknown option '-x'", Kind::Usage},
         BadInput{
