@@ -1,6 +1,9 @@
 // affine-table: the cipher form's reference table, or the encryption of a text, on a terminal;
 // and the whole affine cipher beside it: any key, deciphering, breaking and solving for the key.
 
+#include <unicode/ustring.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <new>
 #include <string>
@@ -15,7 +18,6 @@
 #include "logic/key_solving.h"
 #include "logic/main_form.h"
 #include "logic/table_headings.h"
-#include "logic/text_routines.h"
 #include "logic/utf8.h"
 
 namespace {
@@ -77,14 +79,6 @@ void WriteFormEncryption(Output& out, const MainForm& form) {
     }
 }
 
-std::size_t CharacterCount(std::u16string_view text) {
-    std::size_t count = 0;
-    for (std::size_t position = 0; position < text.size(); ++count) {
-        NextCodePoint(text, position);
-    }
-    return count;
-}
-
 void Say(const std::string& message) {
     std::fprintf(stderr, "affine-table: %s\n", message.c_str());
 }
@@ -103,8 +97,9 @@ void RunForm(Output& out, const std::vector<Operand>& operands) {
     if (kept < text.size()) {
         std::fprintf(stderr,
                      "affine-table: the input line holds at most %zu UTF-16 units; the text was "
-                     "cut after its first %zu characters\n",
-                     input.MaxLength(), CharacterCount(std::u16string_view(text).substr(0, kept)));
+                     "cut after its first %d characters\n",
+                     input.MaxLength(),
+                     u_countChar32(text.data(), static_cast<std::int32_t>(kept)));
     }
     form.Command1_Click(0);
     WriteFormEncryption(out, form);

@@ -4,10 +4,12 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -75,12 +77,8 @@ AffineKey ParseKey(std::string_view text) {
         throw Usage("key " + quoted + ": A must be 1 to 25");
     }
     if (!AffineKey::IsFactor(factor)) {
-        std::string message = "key " + quoted + ": A must be coprime to 26, one of";
-        for (const int valid : AffineKey::kFactors) {
-            message += ' ';
-            message += std::to_string(valid);
-        }
-        throw Usage(message);
+        throw Usage("key " + quoted +
+                    ": A must be coprime to 26, one of 1 3 5 7 9 11 15 17 19 21 23 25");
     }
     const std::optional<AffineKey> key = AffineKey::Make(factor, shift);
     if (!key) {
@@ -118,10 +116,8 @@ void Check(const Request& request, bool topGiven) {
     if (topGiven && request.mode != Mode::Break) {
         throw Usage("--top goes only with --break");
     }
-    int fromStandardInput = 0;
-    for (const Operand& operand : request.operands) {
-        fromStandardInput += operand.IsStandardInput() ? 1 : 0;
-    }
+    const auto fromStandardInput =
+        std::ranges::count_if(request.operands, &Operand::IsStandardInput);
     if (fromStandardInput > 1) {
         throw Usage("standard input can be read only once, but - is given " +
                     std::to_string(fromStandardInput) + " times");
@@ -143,51 +139,41 @@ Request ParseCommandLine(int argc, char** argv) {
     // form's input line may; ":": the messages are ours.
     for (int option;
          (option = getopt_long(argc, argv, "+:k:dbt:shV", kLongOptions, nullptr)) != -1;) {
-        Mode mode = Mode::Form;
         switch (option) {
             case 'h':
-                request.mode = Mode::Help;
-                return request;
             case 'V':
-                request.mode = Mode::Version;
+                request.mode = option == 'h' ? Mode::Help : Mode::Version;
                 return request;
             case 'k':
                 request.key = ParseKey(optarg);
-                continue;
+                break;
             case 't':
                 request.top = ParseTop(optarg);
                 topGiven = true;
-                continue;
-            case 'd':
-                mode = Mode::Decipher;
-                break;
-            case 'b':
-                mode = Mode::Break;
-                break;
-            case 's':
-                mode = Mode::Solve;
                 break;
             case ':':
                 throw Usage(optopt == 'k' ? "--key needs a key A,B such as 5,8"
                                           : "--top needs a number of keys");
-            default: {  // '?': an option we do not know, or a value for one that takes none
-                const std::string given = argv[optind - 1];
-                if (optopt == 0) {
-                    throw Usage("unknown option " + Quoted(given));
+            case '?':  // an option we do not know, or a value for one that takes none
+                if (optopt == 0 || std::strchr("dbshV", optopt) == nullptr) {
+                    throw Usage("unknown option " +
+                                Quoted(optopt == 0
+                                           ? argv[optind - 1]
+                                           : "-" + std::string(1, static_cast<char>(optopt))));
                 }
-                if (std::string_view("dbshV").find(static_cast<char>(optopt)) !=
-                    std::string::npos) {
-                    throw Usage(given.substr(0, given.find('=')) + " takes no value");
+                throw Usage(std::string(argv[optind - 1], std::strcspn(argv[optind - 1], "=")) +
+                            " takes no value");
+            default: {
+                const Mode mode = option == 'd'   ? Mode::Decipher
+                                  : option == 'b' ? Mode::Break
+                                                  : Mode::Solve;
+                if (request.mode != Mode::Form && request.mode != mode) {
+                    throw Usage(ModeOption(request.mode) + " and " + ModeOption(mode) +
+                                " cannot be used together");
                 }
-                throw Usage("unknown option " +
-                            Quoted("-" + std::string(1, static_cast<char>(optopt))));
+                request.mode = mode;
             }
         }
-        if (request.mode != Mode::Form && request.mode != mode) {
-            throw Usage(ModeOption(request.mode) + " and " + ModeOption(mode) +
-                        " cannot be used together");
-        }
-        request.mode = mode;
     }
     for (int i = optind; i < argc; ++i) {
         request.operands.push_back({argv[i], i});
