@@ -50,8 +50,8 @@ constexpr std::string_view kUsage =
     "  -V, --version   prints the version\n"
     "  -h, --help      prints this text\n"
     "\n"
-    "Exit status: 0 done, 1 no key solves the texts, 2 trouble: bad arguments or input, or a\n"
-    "failed read or write.\n";
+    "Exit status: 0 done, 1 no key solves the texts, 2 trouble: bad arguments or input, a\n"
+    "failed read or write, or too little memory.\n";
 
 // Fewer letters than this say little about which key gives English.
 constexpr std::size_t kLettersForFrequencies = 20;
