@@ -1,7 +1,11 @@
 // affine-table: the cipher form's reference table, or the encryption of a text, on a terminal;
 // and the whole affine cipher beside it: any key, deciphering, breaking and solving for the key.
 
+#include <unicode/ustring.h>
+
+#include <cstdint>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,41 +18,40 @@
 #include "logic/key_solving.h"
 #include "logic/main_form.h"
 #include "logic/table_headings.h"
-#include "logic/text_routines.h"
 #include "logic/utf8.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: affine-table [TEXT...]\n"
-    "       affine-table --key A,B [TEXT...]\n"
-    "       affine-table [--key A,B] --decipher TEXT...\n"
-    "       affine-table [--top N] --break TEXT...\n"
-    "       affine-table --solve PLAIN CIPHER\n"
+    "       affine-table -k A,B [TEXT...]\n"
+    "       affine-table [-k A,B] -d TEXT...\n"
+    "       affine-table [-t N] -b TEXT...\n"
+    "       affine-table -s PLAIN CIPHER\n"
     "\n"
     "With no TEXT, prints the reference table of the affine cipher with the key a = 5, b = 8:\n"
     "a heading line, then one line for each letter A to Z, the seven columns separated by tabs.\n"
     "\n"
     "With TEXT (the arguments joined by one blank), enciphers it as the window does: the text is\n"
-    "upper-cased and only the letters A to Z are kept, at most 40 characters are taken. Prints\n"
-    "the enciphered letters on the first line, then one line for each of them: the letter, its\n"
-    "code and its cipher letter, separated by tabs. Output is UTF-8.\n"
+    "upper-cased and only the letters A to Z are kept; at most 40 UTF-16 units are taken (an\n"
+    "emoji takes two). Prints the enciphered letters on the first line, then one line for each\n"
+    "of them: the letter, its code and its cipher letter, separated by tabs. Output is UTF-8.\n"
     "\n"
-    "The options below take the text whole. A TEXT of - is read from standard input.\n"
+    "The options below take the text whole. A TEXT of - is read from standard input. Options\n"
+    "come before the texts: the first TEXT ends them, and so does --.\n"
     "\n"
-    "  --key A,B   the key y = (Ax + B) mod 26 for the table, enciphering and deciphering;\n"
-    "              A is one of 1 3 5 7 9 11 15 17 19 21 23 25, B is 0 to 25\n"
-    "  --decipher  deciphers TEXT, printed in the shape of enciphering\n"
-    "  --break     tries all 312 keys on TEXT and prints the five closest to English letter\n"
-    "              frequencies: the key, its score (lower is closer) and the deciphered text\n"
-    "  --top N     prints the N best keys of --break instead of five\n"
-    "  --solve     prints the keys under which PLAIN enciphers to CIPHER, one a line\n"
-    "  --version   prints the version\n"
-    "  --help      prints this text\n"
-    "  --          takes every following argument as text\n"
+    "  -k, --key=A,B   the key y = (Ax + B) mod 26 for the table, enciphering and deciphering;\n"
+    "                  A is one of 1 3 5 7 9 11 15 17 19 21 23 25, B is 0 to 25\n"
+    "  -d, --decipher  deciphers TEXT, printed in the shape of enciphering\n"
+    "  -b, --break     tries all 312 keys on TEXT and prints the five closest to English letter\n"
+    "                  frequencies: the key, its score (lower is closer) and the deciphered text\n"
+    "  -t, --top=N     prints the N best keys of --break instead of five\n"
+    "  -s, --solve     prints the keys under which PLAIN enciphers to CIPHER, one a line\n"
+    "  -V, --version   prints the version\n"
+    "  -h, --help      prints this text\n"
     "\n"
-    "Exit status: 0 done, 1 no key solves the texts or the output could not be written,\n"
-    "2 bad arguments or input.\n";
+    "Exit status: 0 done, 1 no key solves the texts, 2 trouble: bad arguments or input, a\n"
+    "failed read or write, or too little memory.\n";
 
 // Fewer letters than this say little about which key gives English.
 constexpr std::size_t kLettersForFrequencies = 20;
@@ -76,120 +79,103 @@ void WriteFormEncryption(Output& out, const MainForm& form) {
     }
 }
 
-std::size_t CharacterCount(std::u16string_view text) {
-    std::size_t count = 0;
-    for (std::size_t position = 0; position < text.size(); ++count) {
-        NextCodePoint(text, position);
-    }
-    return count;
-}
-
-int Fail(const std::string& message, int status) {
+void Say(const std::string& message) {
     std::fprintf(stderr, "affine-table: %s\n", message.c_str());
-    return status;
 }
 
 // The form as the window runs it: its own key, and the input line's limit of 40 units.
-int RunForm(Output& out, const std::vector<Operand>& operands) {
+void RunForm(Output& out, const std::vector<Operand>& operands) {
     MainForm form;
     form.Form_Load();
     if (operands.empty()) {
         WriteFormTable(out, form);
-        return 0;
-    }
-    InputProblem problem;
-    const std::optional<std::u16string> text = FormTextOf(operands, problem);
-    if (!text) {
-        return Fail(problem.message, problem.exitStatus);
+        return;
     }
     TextBox& input = form.Text2(0);
-    const std::size_t kept = input.ReplaceRange(0, input.Text().size(), *text);
-    if (kept < text->size()) {
+    const std::u16string text = FormTextOf(operands, input.MaxLength());
+    const std::size_t kept = input.ReplaceRange(0, input.Text().size(), text);
+    if (kept < text.size()) {
         std::fprintf(stderr,
                      "affine-table: the input line holds at most %zu UTF-16 units; the text was "
-                     "cut after its first %zu characters\n",
-                     input.MaxLength(), CharacterCount(std::u16string_view(*text).substr(0, kept)));
+                     "cut after its first %d characters\n",
+                     input.MaxLength(),
+                     u_countChar32(text.data(), static_cast<std::int32_t>(kept)));
     }
     form.Command1_Click(0);
     WriteFormEncryption(out, form);
-    return 0;
 }
 
+// The exit status: 1 when --solve finds no key.
 int RunCipher(Output& out, const Request& request) {
-    InputProblem problem;
     if (request.mode == Mode::Solve) {
-        const std::optional<std::string> plain = CipherLettersOf({request.operands[0]}, problem);
-        const std::optional<std::string> cipher =
-            plain ? CipherLettersOf({request.operands[1]}, problem) : std::nullopt;
-        if (!cipher) {
-            return Fail(problem.message, problem.exitStatus);
+        const Letters plain = CipherLettersOf({request.operands[0]});
+        const Letters cipher = CipherLettersOf({request.operands[1]});
+        if (plain.size() != cipher.size()) {
+            throw Trouble{"PLAIN has " + std::to_string(plain.size()) + " letters and CIPHER " +
+                          std::to_string(cipher.size()) + "; they must have as many"};
         }
-        if (plain->size() != cipher->size()) {
-            return Fail("PLAIN has " + std::to_string(plain->size()) + " letters and CIPHER " +
-                            std::to_string(cipher->size()) + "; they must have as many",
-                        2);
-        }
-        const std::vector<AffineKey> keys = KeysThatEncipher(*plain, *cipher);
+        const std::vector<AffineKey> keys = KeysThatEncipher(plain, cipher);
         if (keys.empty()) {
-            return Fail("no key enciphers PLAIN to CIPHER", 1);
+            Say("no key enciphers PLAIN to CIPHER");
+            return 1;
         }
         WriteKeys(out, keys);
         return 0;
     }
-
-    const std::optional<std::string> letters = CipherLettersOf(request.operands, problem);
-    if (!letters) {
-        return Fail(problem.message, problem.exitStatus);
-    }
+    const Letters letters = CipherLettersOf(request.operands);
     if (request.mode == Mode::Break) {
-        if (letters->size() < kLettersForFrequencies) {
+        if (letters.size() < kLettersForFrequencies) {
             std::fprintf(stderr,
                          "affine-table: warning: only %zu letters; under %zu the ranking by "
                          "letter frequencies means little\n",
-                         letters->size(), kLettersForFrequencies);
+                         letters.size(), kLettersForFrequencies);
         }
-        WriteRanking(out, RankKeysByEnglishFrequencies(*letters), request.top, *letters);
+        WriteRanking(out, RankKeysByEnglishFrequencies(letters), request.top, letters);
         return 0;
     }
     const AffineKey key = request.key.value_or(*AffineKey::Make(5, 8));
     WriteLetterByLetter(out, key,
                         request.mode == Mode::Decipher ? Direction::Decipher : Direction::Encipher,
-                        *letters);
+                        letters);
     return 0;
+}
+
+int Run(Output& out, const Request& request) {
+    switch (request.mode) {
+        case Mode::Help:
+            out.Append(kUsage);
+            return 0;
+        case Mode::Version:
+            out.Append("affine-table " AFFINE_VERSION "\n");
+            return 0;
+        case Mode::Form:
+            RunForm(out, request.operands);
+            return 0;
+        case Mode::KeyTable:
+            WriteKeyTable(out, *request.key);
+            return 0;
+        default:
+            return RunCipher(out, request);
+    }
 }
 
 }  // namespace
 
+// Exit statuses as grep's: 0 done, 1 no key solves the texts, 2 any trouble.
 int main(int argc, char** argv) {
-    const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
-    if (!parsed.problem.empty()) {
-        return Fail(parsed.problem, 2);
-    }
-    const Request& request = parsed.request;
     Output out;
     int status = 0;
-    switch (request.mode) {
-        case Mode::Help:
-            out.Append(kUsage);
-            break;
-        case Mode::Version:
-            out.Append("affine-table " AFFINE_VERSION "\n");
-            break;
-        case Mode::Form:
-            status = RunForm(out, request.operands);
-            break;
-        case Mode::KeyTable:
-            WriteKeyTable(out, *request.key);
-            break;
-        case Mode::Encipher:
-        case Mode::Decipher:
-        case Mode::Break:
-        case Mode::Solve:
-            status = RunCipher(out, request);
-            break;
+    try {
+        status = Run(out, ParseCommandLine(argc, argv));
+    } catch (const Trouble& trouble) {
+        Say(trouble.message);
+        if (trouble.usage) {
+            std::fputs("Try 'affine-table --help'.\n", stderr);
+        }
+        return 2;
+    } catch (const std::bad_alloc&) {
+        std::fputs("affine-table: out of memory: the text is too large to hold\n", stderr);
+        return 2;
     }
-    if (status != 0) {
-        return status;
-    }
-    return out.Finish() ? 0 : 1;
+    return out.Finish() ? status : 2;
 }

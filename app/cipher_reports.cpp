@@ -33,6 +33,8 @@ void WriteLetterByLetter(Output& output, const AffineKey& key, Direction directi
     }
 }
 
+constexpr std::size_t kBlockLetters = 1 << 16;
+
 void WriteRanking(Output& output, const std::vector<RankedKey>& ranking, int top,
                   std::string_view cipherLetters) {
     const auto count = std::min(ranking.size(), static_cast<std::size_t>(top));
@@ -41,7 +43,10 @@ void WriteRanking(Output& output, const std::vector<RankedKey>& ranking, int top
         std::array<char, 32> score{};
         std::snprintf(score.data(), score.size(), "%.2f", ranking[i].score);
         output.Append(ranking[i].key.Text() + '\t' + score.data() + '\t');
-        output.Append(ranking[i].key.Decipher(cipherLetters));
+        // Deciphered a block at a time, so that a long text is not held twice.
+        for (std::size_t at = 0; at < cipherLetters.size(); at += kBlockLetters) {
+            output.Append(ranking[i].key.Decipher(cipherLetters.substr(at, kBlockLetters)));
+        }
         output.Append('\n');
     }
 }

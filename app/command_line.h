@@ -7,8 +7,16 @@
 
 #include "logic/affine_key.h"
 
-// What affine-table's arguments ask for, or the one-line reason they cannot be followed. It reads
-// the arguments only; the texts they name are read by whoever carries the request out.
+// Why affine-table stops short, in one line, whether the arguments or the texts they name are at
+// fault; either ends the program with status 2. A usage error, arguments that cannot be
+// followed, is followed by a pointer to --help.
+struct Trouble final {
+    std::string message;
+    bool usage = false;
+};
+
+// What affine-table's arguments ask for. It reads the arguments only; the texts they name are
+// read by whoever carries the request out.
 enum class Mode {
     Form,      // no key: the form's table, or the form's encryption of the text
     KeyTable,  // a key and no text
@@ -33,9 +41,5 @@ struct Request final {
     std::vector<Operand> operands;
 };
 
-struct ParsedCommandLine final {
-    Request request;
-    std::string problem;  // empty when the request can be carried out
-};
-
-ParsedCommandLine ParseCommandLine(int argc, const char* const* argv);
+// Throws a usage Trouble when the arguments cannot be followed.
+Request ParseCommandLine(int argc, char** argv);

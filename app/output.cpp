@@ -2,10 +2,14 @@
 
 #include <cstdio>
 
-void Output::Flush() {
-    if (!failed_ && !buffer_.empty()) {
-        failed_ = std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size();
+void Output::Write(std::string_view text) {
+    if (!failed_ && !text.empty()) {
+        failed_ = std::fwrite(text.data(), 1, text.size(), stdout) != text.size();
     }
+}
+
+void Output::Flush() {
+    Write(buffer_);
     buffer_.clear();
 }
 

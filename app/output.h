@@ -11,10 +11,15 @@ class Output final {
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
+    // A text as large as the buffer goes out on its own, so the buffer never grows beyond it.
     void Append(std::string_view text) {
-        buffer_ += text;
-        if (buffer_.size() >= kFlushSize) {
+        if (buffer_.size() + text.size() >= kFlushSize) {
             Flush();
+        }
+        if (text.size() >= kFlushSize) {
+            Write(text);
+        } else {
+            buffer_ += text;
         }
     }
     void Append(char character) { Append(std::string_view(&character, 1)); }
@@ -25,6 +30,7 @@ class Output final {
   private:
     static constexpr std::size_t kFlushSize = 1 << 20;
     void Flush();
+    void Write(std::string_view text);
 
     std::string buffer_;
     bool failed_ = false;

@@ -33,10 +33,11 @@ Utf8Decoding DecodeUtf8(std::string_view bytes) {
     Utf8Decoding result;
     result.text.reserve(bytes.size());
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    const auto length = static_cast<std::int32_t>(bytes.size());
-    std::int32_t offset = 0;
+    // 64-bit offsets: a text of 2 GiB or more is no negative length.
+    const auto length = static_cast<std::int64_t>(bytes.size());
+    std::int64_t offset = 0;
     while (offset < length) {
-        const std::int32_t start = offset;
+        const std::int64_t start = offset;
         UChar32 codePoint;
         U8_NEXT(data, offset, length, codePoint);
         if (codePoint < 0) {

@@ -45,7 +45,8 @@ std::string Contents(int fd) {
 // `standardInput`.
 ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
                               Stdout stdoutTo = Stdout::Captured, bool ignoreSigpipe = false,
-                              const std::string& standardInput = {}) {
+                              const std::string& standardInput = {},
+                              const char* program = AFFINE_TABLE_PATH) {
     const int in = memfd_create("stdin", MFD_CLOEXEC);
     EXPECT_EQ(write(in, standardInput.data(), standardInput.size()),
               static_cast<ssize_t>(standardInput.size()));
@@ -75,14 +76,14 @@ ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
     posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
     std::signal(SIGPIPE, ignoreSigpipe ? SIG_IGN : SIG_DFL);
 
-    std::vector<char*> argv{const_cast<char*>(AFFINE_TABLE_PATH)};
+    std::vector<char*> argv{const_cast<char*>(program)};
     for (const std::string& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
     }
     argv.push_back(nullptr);
     ProcessOutcome outcome;
     pid_t pid = 0;
-    EXPECT_EQ(posix_spawn(&pid, AFFINE_TABLE_PATH, &actions, nullptr, argv.data(), environ), 0);
+    EXPECT_EQ(posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     EXPECT_EQ(waitpid(pid, &outcome.status, 0), pid);
     std::signal(SIGPIPE, SIG_DFL);
@@ -93,6 +94,12 @@ ProcessOutcome RunAffineTable(const std::vector<std::string>& args,
     outcome.out = Contents(out);
     outcome.err = Contents(err);
     return outcome;
+}
+
+// Runs a shell command line, in which $0 is the program.
+ProcessOutcome RunInShell(const std::string& commandLine) {
+    return RunAffineTable({"-c", commandLine, AFFINE_TABLE_PATH}, Stdout::Captured, false, {},
+                          "/bin/sh");
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -235,10 +242,10 @@ struct Unwritable {
 
 class AffineTableUnwritable : public testing::TestWithParam<Unwritable> {};
 
-TEST_P(AffineTableUnwritable, FailsWithStatusOneAndSaysSo) {
+TEST_P(AffineTableUnwritable, FailsWithStatusTwoAndSaysSo) {
     const ProcessOutcome run = RunAffineTable({}, GetParam().stdoutTo, GetParam().ignoreSigpipe);
     EXPECT_EQ(run.err, "affine-table: could not write the output\n");
-    EXPECT_TRUE(run.ExitedWith(1)) << "wait status " << run.status;
+    EXPECT_TRUE(run.ExitedWith(2)) << "wait status " << run.status;
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, AffineTableUnwritable,
@@ -247,6 +254,21 @@ INSTANTIATE_TEST_SUITE_P(Outputs, AffineTableUnwritable,
                                          Unwritable{"BrokenPipeWithSigpipeIgnored",
                                                     Stdout::BrokenPipe, true}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// A text too large for the memory the program may have is refused in one line, never by an abort
+// and a core dump. The address space is held to 100 MB, of which the libraries take about 40.
+TEST(AffineTableOutOfMemory, SaysSoOnOneLineAndExitsWithStatusTwo) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer cannot start in a small address space";
+#endif
+    for (const std::string mode : {"--key 5,8 --decipher", "--break"}) {
+        const ProcessOutcome run = RunInShell(
+            "ulimit -v 100000 && head -c 100000000 /dev/zero | tr '\\0' A | \"$0\" " + mode + " -");
+        EXPECT_EQ(run.out, "") << mode;
+        EXPECT_EQ(run.err, "affine-table: out of memory: the text is too large to hold\n") << mode;
+        EXPECT_TRUE(run.ExitedWith(2)) << mode << ": wait status " << run.status;
+    }
+}
 
 // As with any filter (`affine-table | head -1`), a reader that has gone away ends the program by
 // SIGPIPE, not by a crash.
@@ -259,6 +281,18 @@ TEST(AffineTable, BrokenPipeEndsItBySigpipe) {
 
 // "It was the best of times, it was the worst of times" under the key 11, 4.
 constexpr const char* kDickensUnderElevenFour = "OFMEUFDWPWUFCHFOGWUOFMEUFDWMCJUFCHFOGWU";
+
+// A megabyte of characters of two, three and four bytes and one letter each: standard input is
+// read in blocks, and most block boundaries fall inside a character.
+const std::string kMegabyteOfMixedText = [] {
+    std::string text;
+    for (int i = 0; i < 100000; ++i) {
+        text +=
+            "\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80"
+            "a";  // Ж€😀a
+    }
+    return text;
+}();
 
 struct CipherRun {
     const char* name;
@@ -325,8 +359,42 @@ INSTANTIATE_TEST_SUITE_P(
                   kDickensUnderElevenFour,
                   "11,4\t",
                   5},
-        CipherRun{"Version", {"--version"}, "", "affine-table ", 1}),
+        CipherRun{"Version", {"--version"}, "", "affine-table ", 1},
+        CipherRun{"LongTextFromStandardInput",
+                  {"--key", "1,0", "-"},
+                  kMegabyteOfMixedText,
+                  std::string(100000, 'A') + "\nA\t0\tA\n",
+                  100001}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// Each short option, and a long one with its value after "=", does what the long option does.
+TEST(AffineTableOptions, ShortFormsAndJoinedValuesMatchTheLongOptions) {
+    const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> pairs = {
+        {{"-k", "7,3"}, {"--key", "7,3"}},
+        {{"-k7,3", "-d", "Affine"}, {"--key=7,3", "--decipher", "Affine"}},
+        {{"-dk", "11,4", "EP"}, {"--decipher", "--key", "11,4", "EP"}},
+        {{"-t", "2", "-b", kDickensUnderElevenFour},
+         {"--top=2", "--break", kDickensUnderElevenFour}},
+        {{"-s", "affine", "ihhwvc"}, {"--solve", "affine", "ihhwvc"}},
+        {{"-V"}, {"--version"}},
+    };
+    for (const auto& [shortForm, longForm] : pairs) {
+        const ProcessOutcome viaShort = RunAffineTable(shortForm);
+        const ProcessOutcome viaLong = RunAffineTable(longForm);
+        EXPECT_NE(viaLong.out, "") << longForm[0];
+        EXPECT_EQ(viaShort.out, viaLong.out) << shortForm[0];
+        EXPECT_EQ(viaShort.err, viaLong.err) << shortForm[0];
+        EXPECT_TRUE(viaShort.ExitedWith(0)) << shortForm[0];
+    }
+}
+
+// The first text ends the options: what follows is text even where it looks like an option.
+TEST(AffineTableOptions, EndAtTheFirstText) {
+    const ProcessOutcome run = RunAffineTable({"-k", "11,4", "a", "-b", "--key=1,0"});
+    EXPECT_EQ(Lines(run.out)[0], "ABKEY");
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(run.ExitedWith(0));
+}
 
 TEST(AffineTableBreak, RanksAShortTextTooButWarnsOnOneLine) {
     const ProcessOutcome run = RunAffineTable({"--break", "ABC"});
@@ -336,54 +404,111 @@ TEST(AffineTableBreak, RanksAShortTextTooButWarnsOnOneLine) {
     EXPECT_TRUE(run.ExitedWith(0));
 }
 
+enum class Kind { Usage, Input, Unsolved };
+
 struct BadInput {
     const char* name;
     std::vector<std::string> args;
     std::string standardInput;
     std::string names;  // what the message must say
-    int status;
+    Kind kind;
 };
 
 class AffineTableRefuses : public testing::TestWithParam<BadInput> {};
 
+// A usage error points to --help on a second line, as coreutils do; bad input does not.
 TEST_P(AffineTableRefuses, SaysWhyOnOneLineAndPrintsNothing) {
     const ProcessOutcome run =
         RunAffineTable(GetParam().args, Stdout::Captured, false, GetParam().standardInput);
+    const Kind kind = GetParam().kind;
     EXPECT_EQ(run.out, "");
-    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
-    EXPECT_EQ(run.err.rfind("affine-table: ", 0), 0u) << run.err;
-    EXPECT_NE(run.err.find(GetParam().names), std::string::npos) << run.err;
-    EXPECT_TRUE(run.ExitedWith(GetParam().status)) << "wait status " << run.status;
+    const std::vector<std::string> lines = Lines(run.err);
+    ASSERT_EQ(lines.size(), kind == Kind::Usage ? 2u : 1u) << run.err;
+    EXPECT_EQ(lines[0].rfind("affine-table: ", 0), 0u) << run.err;
+    EXPECT_NE(lines[0].find(GetParam().names), std::string::npos) << run.err;
+    if (kind == Kind::Usage) {
+        EXPECT_EQ(lines[1], "Try 'affine-table --help'.");
+    }
+    EXPECT_TRUE(run.ExitedWith(kind == Kind::Unsolved ? 1 : 2)) << "wait status " << run.status;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, AffineTableRefuses,
     testing::Values(
-        BadInput{"FactorNotCoprime", {"--key", "13,1"}, "", "1 3 5 7 9 11 15 17 19 21 23 25", 2},
-        BadInput{"ShiftOutOfRange", {"--key", "5,26", "x"}, "", "B must be 0 to 25", 2},
-        BadInput{"MalformedKey", {"--key", "5;8"}, "", "malformed key '5;8'", 2},
-        BadInput{"KeyWithoutValue", {"--key"}, "", "--key needs", 2},
-        BadInput{"UnknownOption", {"--frobnicate", "x"}, "", "unknown option '--frobnicate'", 2},
-        BadInput{"NoTextToDecipher", {"--decipher"}, "", "--decipher needs a TEXT", 2},
-        BadInput{"NoCipherToSolve", {"--solve", "AFFINE"}, "", "PLAIN and CIPHER", 2},
-        BadInput{"TopOutOfRange", {"--top", "313", "--break", "x"}, "", "--top '313'", 2},
+        BadInput{"FactorNotCoprime",
+                 {"--key", "13,1"},
+                 "",
+                 "1 3 5 7 9 11 15 17 19 21 23 25",
+                 Kind::Usage},
+        BadInput{"FactorAboveTheAlphabet",
+                 {"--key", "27,0"},
+                 "",
+                 "key '27,0': A must be 1 to 25",
+                 Kind::Usage},
+        BadInput{"NegativeFactor",
+                 {"-k", "-5,8", "x"},
+                 "",
+                 "key '-5,8': A must be 1 to 25",
+                 Kind::Usage},
+        // An argument shown in a message cannot add a line of its own or steer the terminal.
+        BadInput{"LineBreakInKey",
+                 {"--key", "5,8\nDONE: all good", "X"},
+                 "",
+                 "key '5,8\\nDONE: all good'",
+                 Kind::Usage},
+        BadInput{"EscapeInTop",
+                 {"-t", "\x1b[2J\x9b", "-b", "x"},
+                 "",
+                 "--top '\\x1b[2J\\x9b'",
+                 Kind::Usage},
+        BadInput{"BidiOverrideInOption",
+                 {"--x\u202E\u0085"},
+                 "",
+                 "unknown option '--x\\u202E\\u0085'",
+                 Kind::Usage},
+        BadInput{"ShiftOutOfRange", {"--key", "5,26", "x"}, "", "B must be 0 to 25", Kind::Usage},
+        BadInput{"MalformedKey", {"--key", "5;8"}, "", "malformed key '5;8'", Kind::Usage},
+        BadInput{"KeyWithoutValue", {"--key"}, "", "--key needs", Kind::Usage},
+        BadInput{"UnknownOption",
+                 {"--frobnicate", "x"},
+                 "",
+                 "unknown option '--frobnicate'",
+                 Kind::Usage},
+        BadInput{"NoTextToDecipher", {"--decipher"}, "", "--decipher needs a TEXT", Kind::Usage},
+        BadInput{"NoCipherToSolve", {"--solve", "AFFINE"}, "", "PLAIN and CIPHER", Kind::Usage},
+        BadInput{"TopOutOfRange", {"--top", "313", "--break", "x"}, "", "--top '313'", Kind::Usage},
         BadInput{"InvalidUtf8Argument",
                  {"--break", "ok", "\xC3("},
                  "",
                  "argument 3 is not valid UTF-8",
-                 2},
+                 Kind::Input},
         BadInput{"InvalidUtf8OnStandardInput",
                  {"--key", "3,1", "-"},
                  "ok\xFF",
                  "standard input is not valid UTF-8 (byte 3 ",
-                 2},
+                 Kind::Input},
         BadInput{"InvalidUtf8OnStandardInputForTheForm",
                  {"-"},
                  "\xED\xA0\x80",
                  "standard input is not valid UTF-8 (byte 1 ",
-                 2},
-        BadInput{"TextsOfDifferentLength", {"--solve", "AFFINE", "IHHWV"}, "", "6 letters", 2},
-        BadInput{"NoKeySolves", {"--solve", "AB", "CC"}, "", "no key enciphers", 1}),
+                 Kind::Input},
+        BadInput{
+            "TextsOfDifferentLength", {"--solve", "AFFINE", "IHHWV"}, "", "6 letters", Kind::Input},
+        BadInput{"InvalidUtf8AfterAMegabyte",
+                 {"--break", "-"},
+                 kMegabyteOfMixedText + "\xC3(",
+                 "standard input is not valid UTF-8 (byte 1000001 ",
+                 Kind::Input},
+        BadInput{"InvalidUtf8AfterFortyUnitsForTheForm",
+                 {"-"},
+                 kMegabyteOfMixedText + "\xE2\x82",
+                 "standard input is not valid UTF-8 (byte 1000001 ",
+                 Kind::Input},
+        BadInput{"ShortKeyWithoutValue", {"-k"}, "", "--key needs", Kind::Usage},
+        BadInput{"UnknownShortOption", {"-d", "-x", "y"}, "", "unknown option '-x'", Kind::Usage},
+        BadInput{
+            "ValueForAFlag", {"--decipher=x", "y"}, "", "--decipher takes no value", Kind::Usage},
+        BadInput{"NoKeySolves", {"--solve", "AB", "CC"}, "", "no key enciphers", Kind::Unsolved}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
