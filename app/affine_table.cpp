@@ -43,8 +43,10 @@ constexpr std::string_view kUsage =
     "  -k, --key=A,B   the key y = (Ax + B) mod 26 for the table, enciphering and deciphering;\n"
     "                  A is one of 1 3 5 7 9 11 15 17 19 21 23 25, B is 0 to 25\n"
     "  -d, --decipher  deciphers TEXT, printed in the shape of enciphering\n"
-    "  -b, --break     tries all 312 keys on TEXT and prints the five closest to English letter\n"
-    "                  frequencies: the key, its score (lower is closer) and the deciphered text\n"
+    "  -b, --break     tries all 312 keys on TEXT and prints the five that make it read most\n"
+    "                  like English: the key, its score (bits per letter by a model of English\n"
+    "                  letter triples, about 3 to 4 for English; lower is closer) and the\n"
+    "                  deciphered text\n"
     "  -t, --top=N     prints the N best keys of --break instead of five\n"
     "  -s, --solve     prints the keys under which PLAIN enciphers to CIPHER, one a line\n"
     "  -V, --version   prints the version\n"
@@ -53,8 +55,8 @@ constexpr std::string_view kUsage =
     "Exit status: 0 done, 1 no key solves the texts, 2 trouble: bad arguments or input, a\n"
     "failed read or write, or too little memory.\n";
 
-// Fewer letters than this say little about which key gives English.
-constexpr std::size_t kLettersForFrequencies = 20;
+// Under this many letters the right key is often not ranked first.
+constexpr std::size_t kLettersForBreaking = 20;
 
 void PrintRow(Output& out, const MainForm& form, MainForm::ListGroup group, int columns, int row) {
     std::vector<std::u16string> cells;
@@ -124,13 +126,13 @@ int RunCipher(Output& out, const Request& request) {
     }
     const Letters letters = CipherLettersOf(request.operands);
     if (request.mode == Mode::Break) {
-        if (letters.size() < kLettersForFrequencies) {
+        if (letters.size() < kLettersForBreaking) {
             std::fprintf(stderr,
-                         "affine-table: warning: only %zu letters; under %zu the ranking by "
-                         "letter frequencies means little\n",
-                         letters.size(), kLettersForFrequencies);
+                         "affine-table: warning: only %zu letters; under %zu the right key is "
+                         "often not ranked first\n",
+                         letters.size(), kLettersForBreaking);
         }
-        WriteRanking(out, RankKeysByEnglishFrequencies(letters), request.top, letters);
+        WriteRanking(out, RankKeysByEnglishTrigrams(letters), request.top, letters);
         return 0;
     }
     const AffineKey key = request.key.value_or(*AffineKey::Make(5, 8));

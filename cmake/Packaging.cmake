@@ -28,8 +28,8 @@ the letters A to Z and shows, letter by letter, the code and the cipher letter
 beside a reference table of all 26 letters. Its window is in Bulgarian.
 affine-table prints the reference table, or the encryption of a text, on a
 terminal, and goes on where the window stops: any of the 312 keys,
-deciphering, breaking a cipher text by English letter frequencies and solving
-for the key from known plaintext.")
+deciphering, breaking a cipher text by a model of English letter triples and
+solving for the key from known plaintext.")
 
 # The package's changelog, whose latest entry must name the version being packaged, compressed
 # as Debian wants it: gzip at its highest level, with no file name or time stamp inside.

@@ -138,6 +138,37 @@ INSTANTIATE_TEST_SUITE_P(Keys, BreakingTheCipher,
                          testing::Values(KeyNumbers{1, 0}, KeyNumbers{5, 8}, KeyNumbers{11, 4},
                                          KeyNumbers{7, 3}, KeyNumbers{25, 25}));
 
+// Short texts, where letter frequencies alone rank another key first for all but the second:
+// the model of letter triples must still find the key.
+TEST(BreakingShortTexts, RanksTheKeyFirstByLetterTriples) {
+    const std::vector<std::pair<std::string, KeyNumbers>> texts = {
+        {"We buy junk cars for cash", {7, 3}},  // 20 letters
+        {"Keep this letter secret", {11, 4}},   // 20
+        {"Fly by night from York", {25, 0}},    // 18
+        {"Hello, world", {5, 8}},               // 10
+    };
+    for (const auto& [text, numbers] : texts) {
+        const AffineKey key = Key(numbers.factor, numbers.shift);
+        CipherLetters plain;
+        AppendCipherLetters(text, plain);
+        const std::vector<RankedKey> ranking =
+            RankKeysByEnglishTrigrams(key.Encipher(plain.letters));
+        ASSERT_EQ(ranking.size(), 312u);
+        EXPECT_EQ(ranking.front().key, key) << text << ": " << ranking.front().key.Text();
+        EXPECT_LT(ranking[0].score, ranking[1].score) << text;
+    }
+}
+
+// Too few letters for a triple, or none: still every key, and no letter read past the end. E is
+// English's commonest letter and TH its commonest pair, so the first key keeps them.
+TEST(BreakingShortTexts, RanksEveryKeyForNoLetterOneOrTwo) {
+    for (const std::string letters : {"", "E", "TH"}) {
+        const std::vector<RankedKey> ranking = RankKeysByEnglishTrigrams(letters);
+        ASSERT_EQ(ranking.size(), 312u) << letters;
+        EXPECT_EQ(ranking.front().key.Decipher(letters), letters);
+    }
+}
+
 struct SolvingCase {
     const char* name;
     std::string plain;
