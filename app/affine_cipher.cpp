@@ -46,9 +46,10 @@ int main(int argc, char** argv) {
 
     // Qt's accessibility bridge connects to the session bus when the window makes its first
     // button, and the main thread would wait for it there; where the environment names no bus,
-    // finding the X session's bus means running dbus-launch, several milliseconds of waiting. Qt
-    // keeps one connection to the session bus for the whole process, so the bridge finds it made,
-    // or waits only for the rest. Qt takes the first thread that asks for its thread object as the
+    // libdbus forks the process to run dbus-launch, which finds the X session's bus, and waits for
+    // it: several milliseconds, and the fork even where dbus-launch is not installed. Qt keeps
+    // one connection to the session bus for the whole process, so the bridge finds it made, or
+    // waits only for the rest. Qt takes the first thread that asks for its thread object as the
     // application's main thread, so this one asks before the connection makes Qt objects.
     QThread::currentThread();
     std::jthread sessionBus = OnSecondCore([] { QDBusConnection::sessionBus(); });
