@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QThread>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -44,20 +43,19 @@ int main(int argc, char** argv) {
     // first needs a font, after connecting to the display, and now finds it done.
     std::jthread fontConfiguration = OnSecondCore([] { FcInit(); });
 
+    {
+        const DisplayCheck check;
+        application.emplace(argc, argv);
+    }
+
     // Qt's accessibility bridge connects to the session bus when the window makes its first
     // button, and the main thread would wait for it there; where the environment names no bus,
     // libdbus forks the process to run dbus-launch, which finds the X session's bus, and waits for
     // it: several milliseconds, and the fork even where dbus-launch is not installed. Qt keeps
     // one connection to the session bus for the whole process, so the bridge finds it made, or
-    // waits only for the rest. Qt takes the first thread that asks for its thread object as the
-    // application's main thread, so this one asks before the connection makes Qt objects.
-    QThread::currentThread();
+    // waits only for the rest. Started once the application exists, the connection runs while
+    // the main thread waits for the font configuration below.
     std::jthread sessionBus = OnSecondCore([] { QDBusConnection::sessionBus(); });
-
-    {
-        const DisplayCheck check;
-        application.emplace(argc, argv);
-    }
 
     // Fontconfig does not wait for a reading under way but starts another, so the reading ends
     // before the program first uses a font.
