@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
-#include <string_view>
 
+#include "form/control_layout.h"
+#include "form/spoken_words.h"
 #include "ui/accessibility/announcement.h"
-#include "ui/accessibility/button_outcome.h"
 #include "ui/accessibility/caption_label_accessible.h"
 #include "ui/accessibility/control_labels.h"
 #include "ui/accessibility/focus_selection_filter.h"
@@ -20,7 +20,6 @@
 #include "ui/widgets/input_length_validator.h"
 #include "ui/widgets/list_box_view.h"
 #include "ui/widgets/to_qstring.h"
-#include "ui/window/control_layout.h"
 #include "ui/window/control_object_name.h"
 #include "ui/window/main_window.h"
 
@@ -42,57 +41,19 @@ QAccessibleInterface* CreateAccessibleInterface(const QString& /*className*/, QO
     return nullptr;
 }
 
-// What a name leaves open: what each column holds, which tells the two "mod 26" columns apart,
-// what the buttons do and the input line's limit.
-struct Description final {
-    std::string_view name;
-    ControlIndex index;
-    std::u16string_view text;
-};
-
-constexpr Description kDescriptions[] = {
-    {"List2", 0, u"номер x на буквата, от 0 до 25"},
-    {"List2", 1, u"буквата с номер x"},
-    {"List2", 2, u"стойността 5x+8"},
-    {"List2", 3, u"5x+8 mod 26: номер y на шифровата буква"},
-    {"List2", 4, u"шифровата буква с номер y"},
-    {"List2", 5, u"стойността 21(y-8) преди привеждане по модул 26"},
-    {"List2", 6, u"21(y-8) mod 26: номер x на началната буква"},
-    {"List1", 0, u"буквите на криптирания текст, по една на ред"},
-    {"List1", 1, u"кодът 21(y-8) на всяка буква на текста"},
-    {"List1", 2, u"шифровата буква на всяка буква на текста"},
-    {"Text2", 0, u"най-много 40 знака"},
-    {"Command1", 0, u"криптира текста и показва резултата буква по буква"},
-    {"Command1", 1, u"изчиства текста и резултата"},
-};
-
-// The explanation box is named for what it is; a name taken from its first line would be spoken
-// twice, once as the name and once as the line.
-constexpr std::u16string_view kExplanationName = u"обяснение";
-
-// Said when the input line's limit cut what the user typed or pasted.
-constexpr std::u16string_view kLimitReached = u"Най-много 40 знака: останалото не е добавено.";
-
 QString AccessibleName(const ControlLayout& layout, const QWidget& control) {
-    if (layout.kind == ControlKind::ExplanationBox) {
-        return ToQString(kExplanationName);
+    if (!layout.accessible.name.empty()) {
+        return ToQString(layout.accessible.name);
     }
     const auto* label = qobject_cast<const CaptionLabel*>(LabelOf(control));
-    if (label == nullptr) {
-        return {};
-    }
-    QString caption = label->caption();
-    // A prompt's colon points at the field on screen; spoken as the field's name it is noise.
-    if (caption.endsWith(u':')) {
-        caption.chop(1);
-    }
-    return caption;
+    return label != nullptr ? label->caption() : QString();
 }
 
 // Each click of a button is announced with what it did.
 void AnnounceClicks(ColourButton& button, ControlIndex index, MainWindow& window) {
-    QObject::connect(&button, &ColourButton::clicked, &window,
-                     [&window, index] { Announce(window, ButtonOutcome(window.form(), index)); });
+    QObject::connect(&button, &ColourButton::clicked, &window, [&window, index] {
+        Announce(window, ToQString(ButtonOutcome(window.form(), index)));
+    });
 }
 
 // The input line tells when its limit refused what the user typed or pasted, after the edit.
@@ -102,15 +63,6 @@ void AnnounceLimit(QLineEdit& line, QWidget& window) {
             rule, &InputLengthValidator::editCut, &window,
             [&window] { Announce(window, ToQString(kLimitReached)); }, Qt::QueuedConnection);
     }
-}
-
-QString AccessibleDescription(const ControlLayout& layout) {
-    for (const Description& description : kDescriptions) {
-        if (description.name == layout.name && description.index == layout.index) {
-            return ToQString(description.text);
-        }
-    }
-    return {};
 }
 
 void Describe(QWidget& window) {
@@ -124,8 +76,8 @@ void Describe(QWidget& window) {
         if (const QString name = AccessibleName(layout, *control); !name.isEmpty()) {
             control->setAccessibleName(name);
         }
-        if (const QString description = AccessibleDescription(layout); !description.isEmpty()) {
-            control->setAccessibleDescription(description);
+        if (!layout.accessible.description.empty()) {
+            control->setAccessibleDescription(ToQString(layout.accessible.description));
         }
         // A hidden list is nowhere in what assistive technology reads, so it has nothing to say.
         if (auto* list = qobject_cast<ListBoxView*>(control); list != nullptr && layout.visible) {

@@ -5,23 +5,11 @@
 #include <QWidget>
 #include <string_view>
 
+#include "form/control_layout.h"
 #include "logic/control_index.h"
 #include "ui/window/control_object_name.h"
 
 namespace {
-
-struct LabelledBy final {
-    std::string_view control;
-    std::string_view label;
-    bool sameIndex;  // List2(k) by Label2(k); otherwise control 0 by the label of index `by`
-    ControlIndex by;
-};
-
-constexpr LabelledBy kLabelledBy[] = {
-    {"List2", "Label2", true, 0},
-    {"List1", "Label4", true, 0},
-    {"Text2", "Label1", false, 1},
-};
 
 // A control's array and index from its object name, "List2_4".
 struct Place final {
@@ -53,9 +41,11 @@ QWidget* Sibling(const QWidget& widget, std::string_view array, ControlIndex ind
 
 QWidget* LabelOf(const QWidget& control) {
     const Place place = PlaceOf(control);
-    for (const LabelledBy& rule : kLabelledBy) {
-        if (Is(place.array, rule.control) && (rule.sameIndex || place.index == 0)) {
-            return Sibling(control, rule.label, rule.sameIndex ? place.index : rule.by);
+    for (const ControlLayout& layout : kControlLayout) {
+        const ControlRef labelled = layout.accessible.labelFor;
+        if (!labelled.name.empty() && Is(place.array, labelled.name) &&
+            labelled.index == place.index) {
+            return Sibling(control, layout.name, layout.index);
         }
     }
     return nullptr;
@@ -63,9 +53,10 @@ QWidget* LabelOf(const QWidget& control) {
 
 QWidget* ControlLabelledBy(const QWidget& label) {
     const Place place = PlaceOf(label);
-    for (const LabelledBy& rule : kLabelledBy) {
-        if (Is(place.array, rule.label) && (rule.sameIndex || place.index == rule.by)) {
-            return Sibling(label, rule.control, rule.sameIndex ? place.index : 0);
+    for (const ControlLayout& layout : kControlLayout) {
+        if (Is(place.array, layout.name) && layout.index == place.index) {
+            const ControlRef labelled = layout.accessible.labelFor;
+            return labelled.name.empty() ? nullptr : Sibling(label, labelled.name, labelled.index);
         }
     }
     return nullptr;

@@ -3,8 +3,8 @@
 #include <QString>
 #include <string_view>
 
+#include "form/control_layout.h"
 #include "logic/control_index.h"
-#include "ui/window/control_layout.h"
 
 // The object name of a control of the window, its array and index as in "List2_4": how the
 // window names each control it creates, and how the accessibility setup and the tests find it.

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "form/control_layout.h"
+#include "form/form_layout.h"
 #include "ui/accessibility/accessibility_setup.h"
 #include "ui/desktop/caption_fit.h"
 #include "ui/desktop/control_font.h"
@@ -24,9 +26,7 @@
 #include "ui/widgets/explanation_box.h"
 #include "ui/widgets/input_length_validator.h"
 #include "ui/widgets/to_qstring.h"
-#include "ui/window/control_layout.h"
 #include "ui/window/control_object_name.h"
-#include "ui/window/form_layout.h"
 #include "ui/window/form_scale.h"
 
 namespace {
