@@ -3,11 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "form/explanatory_texts.h"
 #include "logic/control_index.h"
 #include "logic/table_headings.h"
-#include "form/explanatory_texts.h"
 
 // One row of the window's control table: which control it is, where it stands, what it shows,
 // where it comes in the focus order and what assistive technology reads of it. What each kind of
@@ -22,6 +23,12 @@ struct ControlRef final {
 
     constexpr bool operator==(const ControlRef&) const = default;
 };
+
+// A control's name in a view of the form, its array and index as in "List2_4": the window's
+// object name for it.
+inline std::string ControlName(ControlRef control) {
+    return std::string(control.name) + '_' + std::to_string(control.index);
+}
 
 // What a screen reader says of a control beyond what the window shows; empty where it has
 // nothing to add.
@@ -146,3 +153,15 @@ constexpr const ControlLayout* FindControl(ControlRef control) {
     }
     return nullptr;
 }
+
+// Only a caption labels a control, and only one the window has.
+static_assert([] {
+    for (const ControlLayout& layout : kControlLayout) {
+        const ControlRef labelled = layout.accessible.labelFor;
+        if (!labelled.name.empty() &&
+            (layout.kind != ControlKind::Label || FindControl(labelled) == nullptr)) {
+            return false;
+        }
+    }
+    return true;
+}());

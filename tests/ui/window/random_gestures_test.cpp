@@ -21,7 +21,7 @@
 #include "tests/robustness/mixed_text.h"
 #include "tests/robustness/printable.h"
 #include "tests/robustness/random_choices.h"
-#include "ui/window/form_scale.h"
+#include "ui/desktop/form_scale.h"
 #include "window_test_support.h"
 
 namespace {
