@@ -158,8 +158,14 @@ constexpr const ControlLayout* FindControl(ControlRef control) {
 static_assert([] {
     for (const ControlLayout& layout : kControlLayout) {
         const ControlRef labelled = layout.accessible.labelFor;
-        if (!labelled.name.empty() &&
-            (layout.kind != ControlKind::Label || FindControl(labelled) == nullptr)) {
+        if (labelled.name.empty()) {
+            continue;
+        }
+        bool found = false;
+        for (const ControlLayout& control : kControlLayout) {
+            found = found || control.ref() == labelled;
+        }
+        if (layout.kind != ControlKind::Label || !found) {
             return false;
         }
     }
