@@ -74,7 +74,12 @@ void ListBoxView::tellAssistiveTechnology(bool rowsReplaced, int selectionBefore
         QAccessible::updateAccessibility(&event);
     };
     if (rowsReplaced) {
-        tell(QAccessible::ObjectReorder, -1);
+        // New rows are a model reset. Qt 6.4's AT-SPI bridge answers ObjectReorder with one
+        // children-changed signal for each row whose child is a string where clients expect a
+        // variant, which libatspi rejects with a warning each; a model reset it carries as
+        // nothing at all, and the rows read the model whenever they are asked.
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
     }
     const int selected = model_.ListIndex();
     if (selected == selectionBefore) {
