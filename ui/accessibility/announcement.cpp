@@ -32,7 +32,14 @@ class Notification final : public QAccessibleInterface {
 
     void show(QWidget& window, const QString& words) {
         window_ = &window;
-        words_ = words;
+        if (words != words_) {
+            words_ = words;
+            // A client that keeps the names it has read (libatspi's cache, which pyatspi's main
+            // loop keeps up to date from events) would otherwise read the first announcement's
+            // words every time. Orca leaves a name change outside the focus unspoken.
+            QAccessibleEvent renamed(text_, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
         QAccessibleEvent appeared(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&appeared);
     }
