@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/accessibility/accessibility.h"
+#include "ui/widgets/input_length_validator.h"
 
 namespace {
 
@@ -175,7 +176,11 @@ void InputLineAccessible::replaceText(int startOffset, int endOffset, const QStr
     line()->setSelection(startOffset, endOffset - startOffset);
     if (text.isEmpty()) {
         line()->del();
-    } else {
+        return;
+    }
+    // The limit cuts the text before the line edit reports the insertion, as for typing.
+    auto* rule = line()->findChild<InputLengthValidator*>(QString(), Qt::FindDirectChildrenOnly);
+    if (rule == nullptr || !rule->insertFitting(text)) {
         line()->insert(text);
     }
 }

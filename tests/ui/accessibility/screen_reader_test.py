@@ -244,6 +244,49 @@ class ScreenReaderTest(unittest.TestCase):
                                  "Нищо не е криптирано: в текста няма латински букви.",
                                  "Текстът и резултатът са изчистени."])
 
+    def test_7_a_refused_edit_is_never_reported_as_inserted(self):
+        line = self.control(Atspi.Role.TEXT, "текст за криптиране")
+        full = "Най-много 40 знака: останалото не е добавено."
+        changes = []
+
+        def hear(event):
+            if event.source == line:
+                changes.append((event.type, event.detail1, event.detail2, event.any_data))
+
+        listener = Atspi.EventListener.new(hear)
+        listener.register("object:text-changed")
+        self.assertTrue(Atspi.Component.grab_focus(line))
+        Atspi.EditableText.set_text_contents(line, "x" * 40)
+        pump(0.5)
+        changes.clear()
+        self.assertEqual(self.press("q"), [full])
+        self.assertEqual(changes, [])
+
+        inserted = [("object:text-changed:insert", 0, 40, "0123456789" * 4)]
+        # A paste longer than the limit, and one far longer, by keys and by a screen reader.
+        for text in ["0123456789" * 6 + "ab", "0123456789" * 100000]:
+            clipboard = subprocess.Popen(["xclip", "-selection", "clipboard", "-quiet"],
+                                         stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
+            clipboard.stdin.write(text.encode())
+            clipboard.stdin.close()
+            pump(0.5)
+            Atspi.EditableText.set_text_contents(line, "")
+            pump(0.5)
+            changes.clear()
+            self.assertEqual(self.press("ctrl+v"), [full])
+            clipboard.kill()
+            clipboard.wait()
+            self.assertEqual(changes, inserted)
+
+            Atspi.EditableText.set_text_contents(line, "")
+            pump(0.5)
+            changes.clear()
+            Atspi.EditableText.insert_text(line, 0, text, len(text))
+            pump(0.5)
+            self.assertEqual(changes, inserted)
+        listener.deregister("object:text-changed")
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
