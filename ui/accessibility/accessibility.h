@@ -30,3 +30,12 @@ void Announce(QWidget& window, std::u16string_view words);
 // the whole line again for the other; the focus alone says it all. Selections the user makes
 // while the line has the focus are reported as ever. For one line edit at a time.
 void QuietSelectionOnFocus(QLineEdit& line);
+
+// Keeps a click behind the keys typed before it. While a screen reader listens, Qt's bridge holds
+// each key until the screen reader has answered for it (DeviceEventController's
+// NotifyListenersSync) and delivers it afterwards, but delivers a mouse click at once: "hello"
+// typed and "Криптирай" clicked 50 ms later enciphered "H". The window's mouse events now wait,
+// in their order, until every key that came from the display server before them has been
+// delivered, or, for a key the screen reader kept for itself, until the bridge's own wait for
+// the answer is over. For the window `window`, on X11.
+void KeepClicksBehindKeys(QWidget& window);

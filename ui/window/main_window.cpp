@@ -188,6 +188,7 @@ QLineEdit* MainWindow::createInputLine() {
         rule, &InputLengthValidator::editCut, this, [this] { Announce(*this, kLimitReached); },
         Qt::QueuedConnection);
     QuietSelectionOnFocus(*text2_);
+    KeepClicksBehindKeys(*this);
     return text2_;
 }
 

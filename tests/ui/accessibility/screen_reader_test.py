@@ -287,6 +287,38 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertEqual(changes, inserted)
         listener.deregister("object:text-changed")
 
+    def test_8_what_is_typed_before_a_click_is_what_the_click_enciphers(self):
+        # A screen reader listens to every key, as Orca does, and Qt holds each key until the
+        # screen reader has answered; a click right after the keys must still find them typed.
+        line = self.control(Atspi.Role.TEXT, "текст за криптиране")
+        button = self.control(Atspi.Role.PUSH_BUTTON, "Криптирай")
+        def answer(event):
+            time.sleep(0.02)  # a screen reader's time to echo the key
+            return False
+
+        keystrokes = Atspi.DeviceListener.new(answer)
+        kinds = (1 << Atspi.EventType.KEY_PRESSED_EVENT) | (1 << Atspi.EventType.KEY_RELEASED_EVENT)
+        Atspi.register_keystroke_listener(keystrokes, None, 0, kinds,
+                                          Atspi.KeyListenerSyncType.SYNCHRONOUS)
+        self.assertTrue(Atspi.Component.grab_focus(line))
+        Atspi.EditableText.set_text_contents(line, "")
+        box = Atspi.Component.get_extents(button, Atspi.CoordType.SCREEN)
+        pump(0.5)
+        self.heard.clear()
+        subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
+                        str(box.y + box.height // 2)], check=True)
+        # The client answers each key from its main loop while xdotool goes on.
+        for person in (["xdotool", "type", "--delay", "10", "hello"],
+                       ["xdotool", "sleep", "0.05", "click", "1"]):
+            person = subprocess.Popen(person)
+            while person.poll() is None:
+                pump(0.01)
+        wait_until(lambda: self.heard.announcements(), 5)
+        pump(0.5)
+        Atspi.deregister_keystroke_listener(keystrokes, None, 0, kinds)
+        said = self.heard.announcements()
+        self.assertEqual(len(said), 1, (said, Atspi.Text.get_text(line, 0, -1), box.x, box.y))
+        self.assertTrue(said[0].startswith("Текстът HELLO е криптиран в "), said)
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
