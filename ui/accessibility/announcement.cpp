@@ -1,13 +1,20 @@
 #include "ui/accessibility/announcement.h"
 
 #include <QAccessible>
-#include <QAccessibleInterface>
 #include <QPointer>
-#include <QString>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
-#include "ui/accessibility/invisible_text.h"
+#include "ui/accessibility/accessibility.h"
+#include "ui/widgets/to_qstring.h"
+
+InvisibleText::InvisibleText(QAccessibleInterface* owner, std::function<QString()> words)
+    : owner_(owner), words_(std::move(words)) {}
+
+QString InvisibleText::text(QAccessible::Text t) const {
+    return t == QAccessible::Name && isValid() ? words_() : QString();
+}
 
 namespace {
 
@@ -25,7 +32,14 @@ class Notification final : public QAccessibleInterface {
 
     void show(QWidget& window, const QString& words) {
         window_ = &window;
-        words_ = words;
+        if (words != words_) {
+            words_ = words;
+            // A client that keeps the names it has read (libatspi's cache, which pyatspi's main
+            // loop keeps up to date from events) would otherwise read the first announcement's
+            // words every time. Orca leaves a name change outside the focus unspoken.
+            QAccessibleEvent renamed(text_, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
         QAccessibleEvent appeared(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&appeared);
     }
@@ -58,10 +72,10 @@ class Notification final : public QAccessibleInterface {
 
 }  // namespace
 
-void Announce(QWidget& window, const QString& words) {
+void Announce(QWidget& window, std::u16string_view words) {
     if (!QAccessible::isActive()) {
         return;
     }
     static Notification* const notification = new Notification;  // NOLINT(*NewDeleteLeaks)
-    notification->show(window, words);
+    notification->show(window, ToQString(words));
 }

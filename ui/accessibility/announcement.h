@@ -1,12 +1,31 @@
 #pragma once
 
-class QString;
-class QWidget;
+#include <QAccessibleInterface>
+#include <QString>
+#include <functional>
 
-// Says something to assistive technology without showing anything. The window's announcement is
-// a Notification that has no pixels and no place among the window's controls, with one
-// StaticText child that carries the words; it appears anew for each announcement. Orca speaks a
-// notification as it appears and shows its text in braille: Qt 6.4 has no announcement event of
-// its own, and its name and description change events reach Orca without the new text. Does
-// nothing while no assistive technology is listening.
-void Announce(QWidget& window, const QString& words);
+// Words for assistive technology that have no pixels of their own: a StaticText that belongs to
+// an owner (its parent, whose window and validity it shares) and reads its words when asked.
+// An announcement's text (Announce) and a row's read-across label are made of it.
+class InvisibleText final : public QAccessibleInterface {
+  public:
+    InvisibleText(QAccessibleInterface* owner, std::function<QString()> words);
+
+    bool isValid() const override { return owner_->isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return owner_->window(); }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return owner_; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override { return {}; }
+
+  private:
+    QAccessibleInterface* owner_;
+    std::function<QString()> words_;
+};

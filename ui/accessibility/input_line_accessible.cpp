@@ -1,10 +1,50 @@
 #include "ui/accessibility/input_line_accessible.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPointer>
 #include <algorithm>
 
-#include "ui/accessibility/control_labels.h"
+#include "ui/accessibility/accessibility.h"
+#include "ui/widgets/input_length_validator.h"
+
+namespace {
+
+QPointer<QLineEdit> quietLine;
+// What assistive technology was last told has the focus.
+QPointer<QObject> announcedFocus;
+// The update handler that was installed before PassOn, to which it hands every event it keeps.
+QAccessible::UpdateHandler nextHandler = nullptr;
+
+void PassOn(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) {
+        announcedFocus = event->object();
+    }
+    if (event->type() == QAccessible::TextSelectionChanged && event->object() != nullptr &&
+        event->object() == quietLine && !(quietLine->hasFocus() && announcedFocus == quietLine)) {
+        return;
+    }
+    if (nextHandler != nullptr) {
+        nextHandler(event);
+        return;
+    }
+    // Without a handler Qt hands an event to the platform's bridge, which it does only while no
+    // handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&PassOn);
+}
+
+}  // namespace
+
+void QuietSelectionOnFocus(QLineEdit& line) {
+    quietLine = &line;
+    if (const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&PassOn);
+        previous != &PassOn) {
+        nextHandler = previous;
+    }
+}
 
 InputLineAccessible::InputLineAccessible(QLineEdit* line)
     : QAccessibleWidget(line, QAccessible::EditableText) {}
@@ -41,12 +81,6 @@ QAccessible::State InputLineAccessible::state() const {
     state.editable = true;
     state.selectableText = true;
     return state;
-}
-
-QList<QPair<QAccessibleInterface*, QAccessible::Relation>> InputLineAccessible::relations(
-    QAccessible::Relation match) const {
-    return WithRelation(QAccessibleWidget::relations(match), match, LabelOf(*widget()),
-                        QAccessible::Label);
 }
 
 void InputLineAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
@@ -142,7 +176,11 @@ void InputLineAccessible::replaceText(int startOffset, int endOffset, const QStr
     line()->setSelection(startOffset, endOffset - startOffset);
     if (text.isEmpty()) {
         line()->del();
-    } else {
+        return;
+    }
+    // The limit cuts the text before the line edit reports the insertion, as for typing.
+    auto* rule = line()->findChild<InputLengthValidator*>(QString(), Qt::FindDirectChildrenOnly);
+    if (rule == nullptr || !rule->insertFitting(text)) {
         line()->insert(text);
     }
 }

@@ -4,8 +4,9 @@
 
 class QLineEdit;
 
-// The input line as assistive technology reads it: EditableText, labelled by its prompt, whose
-// text a screen reader reads and edits through the text interfaces. Qt's own interface for a line
+// The input line as assistive technology reads it: EditableText, named and described from the
+// control table and labelled by its prompt (the caption whose buddy it is), whose text a screen
+// reader reads and edits through the text interfaces. Qt's own interface for a line
 // edit reports every character as a text attribute run of no length, from which Orca builds the
 // line without its last character; here the one run, with no attributes, is the whole text.
 class InputLineAccessible final : public QAccessibleWidget,
@@ -18,8 +19,6 @@ class InputLineAccessible final : public QAccessibleWidget,
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
     QAccessible::State state() const override;
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
-        QAccessible::Relation match) const override;
 
     // QAccessibleTextInterface
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;

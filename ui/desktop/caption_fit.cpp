@@ -3,9 +3,9 @@
 #include <QFontMetricsF>
 #include <QString>
 
+#include "form/control_layout.h"
+#include "ui/desktop/form_scale.h"
 #include "ui/widgets/to_qstring.h"
-#include "ui/window/control_layout.h"
-#include "ui/window/form_scale.h"
 
 bool CaptionsFit(const QFont& font, const FormScale& scale) {
     const QFontMetricsF metrics(font);

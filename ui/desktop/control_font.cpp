@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "ui/window/form_layout.h"
+#include "form/form_layout.h"
 
 QFont ControlFont() {
     QFont font(QString::fromLatin1(kFormLayout.fontFamily));

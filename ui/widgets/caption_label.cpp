@@ -35,9 +35,13 @@ QRectF InkOf(const QFont& font) {
 }  // namespace
 
 CaptionLabel::CaptionLabel(const QString& caption, const QColor& background, QWidget* parent)
-    : QWidget(parent), caption_(caption), background_(background) {
+    : QLabel(parent), background_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    setTextFormat(Qt::PlainText);
+    // Set once the label is a CaptionLabel, so that the accessible interface that Qt makes for
+    // the new text is the caption's own.
+    setText(caption);
     measureInk();
 }
 
@@ -51,7 +55,7 @@ void CaptionLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         measureInk();
     }
-    QWidget::changeEvent(event);
+    QLabel::changeEvent(event);
 }
 
 void CaptionLabel::paintEvent(QPaintEvent* event) {
@@ -62,7 +66,7 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
     // input line below a heading covers the heading's bottom pixel row.
     const qreal inkHeight = inkAscent_ + inkDescent_;
     const int baseline = qFloor((height() - inkHeight) / 2 + inkAscent_);
-    const int left = qRound((width() - QFontMetricsF(font()).horizontalAdvance(caption_)) / 2);
+    const int left = qRound((width() - QFontMetricsF(font()).horizontalAdvance(text())) / 2);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QPoint(left, baseline), caption_);
+    painter.drawText(QPoint(left, baseline), text());
 }

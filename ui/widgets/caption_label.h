@@ -1,18 +1,20 @@
 #pragma once
 
 #include <QColor>
+#include <QLabel>
 #include <QString>
-#include <QWidget>
 
-// A label of the window: a fixed caption centred on a band of its own colour. It takes no focus
-// and reacts to nothing; what it says and where it stands come from the control layout.
-class CaptionLabel final : public QWidget {
+// A label of the window: a fixed caption centred on a band of its own colour, painted here rather
+// than by QLabel. It takes no focus and reacts to nothing; what it says and where it stands come
+// from the control layout. A QLabel, so that as the buddy's label it gives the control it labels
+// its accessible name and label relations, as Qt does for any label and its buddy.
+class CaptionLabel final : public QLabel {
     Q_OBJECT
 
   public:
     CaptionLabel(const QString& caption, const QColor& background, QWidget* parent);
 
-    const QString& caption() const { return caption_; }
+    QString caption() const { return text(); }
     const QColor& background() const { return background_; }
 
   protected:
@@ -22,7 +24,6 @@ class CaptionLabel final : public QWidget {
   private:
     void measureInk();
 
-    QString caption_;
     QColor background_;
     // The extent of the font's ink above and below the baseline, in pixels.
     qreal inkAscent_ = 0;

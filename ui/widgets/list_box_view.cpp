@@ -1,5 +1,6 @@
 #include "ui/widgets/list_box_view.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -37,6 +38,7 @@ ListBoxView::ListBoxView(const ListBox& model, QWidget* parent)
 }
 
 void ListBoxView::showModel(Scroll scroll) {
+    const int selectionBefore = shownSelection_;
     updateScrollRange();
     const int selected = model_.ListIndex();
     if (scroll == Scroll::ToTop) {
@@ -56,7 +58,42 @@ void ListBoxView::showModel(Scroll scroll) {
     }
     shownSelection_ = selected;
     shownFocusRow_ = focusRow();
-    emit modelShown(scroll == Scroll::ToTop);
+    // An event makes Qt create the interfaces it names, which no one needs while no assistive
+    // technology listens. A list not shown, the hidden one or any before the window first
+    // appears, has no one to tell: the rows that the form's load put in are what a screen reader
+    // finds when it first looks.
+    if (QAccessible::isActive() && isVisible()) {
+        tellAssistiveTechnology(scroll == Scroll::ToTop, selectionBefore);
+    }
+}
+
+void ListBoxView::tellAssistiveTechnology(bool rowsReplaced, int selectionBefore) {
+    const auto tell = [this](QAccessible::Event type, int row) {
+        QAccessibleEvent event(this, type);
+        event.setChild(row);
+        QAccessible::updateAccessibility(&event);
+    };
+    if (rowsReplaced) {
+        // New rows are a model reset. Qt 6.4's AT-SPI bridge answers ObjectReorder with one
+        // children-changed signal for each row whose child is a string where clients expect a
+        // variant, which libatspi rejects with a warning each; a model reset it carries as
+        // nothing at all, and the rows read the model whenever they are asked.
+        QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
+    }
+    const int selected = model_.ListIndex();
+    if (selected == selectionBefore) {
+        return;
+    }
+    if (!rowsReplaced && model_.HasRow(selectionBefore)) {
+        tell(QAccessible::SelectionRemove, selectionBefore);
+    }
+    if (model_.HasRow(selected)) {
+        tell(QAccessible::Selection, selected);
+        if (hasFocus()) {
+            tell(QAccessible::Focus, selected);
+        }
+    }
 }
 
 int ListBoxView::focusRow() const {

@@ -24,12 +24,18 @@ class ListBoxView final : public QAbstractScrollArea {
     const ListBox& model() const { return model_; }
 
     // Takes in the model's current rows and selection. Keep and SelectionIntoView tell that the
-    // rows are those already shown, so that only a change of selection is painted.
+    // rows are those already shown, so that only a change of selection is painted. While
+    // assistive technology listens, a shown list then tells it what changed, as Qt's own item
+    // views do: new rows (ToTop), the row that lost the selection and the one that gained it,
+    // and, in the focused list, that the selected row now has the focus. When the keyboard focus
+    // comes into the list, Qt announces the list and nothing more is said: a screen reader then
+    // speaks the list's heading and description, which tell the two "mod 26" columns apart, and
+    // the first key that moves the selection speaks its row.
     void showModel(Scroll scroll);
 
     // The row the keyboard acts on, framed while the list has the focus: the selected row, or
     // the first row, which an arrow key selects, while none is selected; -1 in an empty list.
-    // The painting, the accessible list and its announcer all read it here.
+    // The painting and the accessible list read it here.
     int focusRow() const;
 
     // Row geometry in viewport coordinates.
@@ -44,10 +50,6 @@ class ListBoxView final : public QAbstractScrollArea {
     void rowChosen(int row);
     // Ctrl+C (or the platform's copy key) while the list has the focus.
     void copyRequested();
-    // showModel has taken in the model's selection, which may have changed, and its rows,
-    // which were replaced where rowsReplaced says so (Scroll::ToTop) and are otherwise those
-    // already shown.
-    void modelShown(bool rowsReplaced);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,6 +63,7 @@ class ListBoxView final : public QAbstractScrollArea {
     void scrollContentsBy(int dx, int dy) override;
 
   private:
+    void tellAssistiveTechnology(bool rowsReplaced, int selectionBefore);
     void updateScrollRange();
     void scrollIntoView(int row);
     void choose(int row);

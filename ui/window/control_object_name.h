@@ -3,14 +3,13 @@
 #include <QString>
 #include <string_view>
 
+#include "form/control_layout.h"
 #include "logic/control_index.h"
-#include "ui/window/control_layout.h"
 
-// The object name of a control of the window, its array and index as in "List2_4": how the
-// window names each control it creates, and how the accessibility setup and the tests find it.
+// The object name of a control of the window (ControlName, as in "List2_4"): how the window names
+// each control it creates, and how the tests find it.
 inline QString ControlObjectName(std::string_view array, ControlIndex index) {
-    return QString::fromLatin1(array.data(), static_cast<qsizetype>(array.size())) + u'_' +
-           QString::number(index);
+    return QString::fromStdString(ControlName({array, index}));
 }
 
 inline QString ControlObjectName(const ControlLayout& layout) {

@@ -13,10 +13,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/accessibility/accessibility_setup.h"
+#include "form/control_layout.h"
+#include "form/form_layout.h"
+#include "form/spoken_words.h"
+#include "ui/accessibility/accessibility.h"
 #include "ui/desktop/caption_fit.h"
 #include "ui/desktop/control_font.h"
 #include "ui/desktop/cyrillic_serif.h"
+#include "ui/desktop/form_scale.h"
 #include "ui/desktop/qt_translations.h"
 #include "ui/desktop/window_icon.h"
 #include "ui/widgets/caption_label.h"
@@ -24,10 +28,7 @@
 #include "ui/widgets/explanation_box.h"
 #include "ui/widgets/input_length_validator.h"
 #include "ui/widgets/to_qstring.h"
-#include "ui/window/control_layout.h"
 #include "ui/window/control_object_name.h"
-#include "ui/window/form_layout.h"
-#include "ui/window/form_scale.h"
 
 namespace {
 
@@ -76,9 +77,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         setFont(font);
     }
 
+    std::array<QWidget*, kControlLayout.size()> controls{};
     std::vector<std::pair<int, QWidget*>> focusOrder;
-    for (const ControlLayout& layout : kControlLayout) {
+    for (std::size_t k = 0; k < kControlLayout.size(); ++k) {
+        const ControlLayout& layout = kControlLayout[k];
         QWidget* control = createControl(layout);
+        controls[k] = control;
         control->setObjectName(ControlObjectName(layout));
         control->setGeometry(PixelRect(layout, scale));
         // Hidden before the window is ever shown, so the control never appears, not even for
@@ -86,6 +90,21 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         control->setVisible(layout.visible);
         if (layout.tabPosition) {
             focusOrder.emplace_back(*layout.tabPosition, control);
+        }
+        // What a screen reader says of the control beyond its caption.
+        if (!layout.accessible.name.empty()) {
+            control->setAccessibleName(ToQString(layout.accessible.name));
+        }
+        if (!layout.accessible.description.empty()) {
+            control->setAccessibleDescription(ToQString(layout.accessible.description));
+        }
+    }
+    // Each caption is the buddy label of the control it labels, which Qt reads as that control's
+    // accessible name (unless the table gives one) and as the relation between the two.
+    for (std::size_t k = 0; k < kControlLayout.size(); ++k) {
+        if (const ControlLayout* labelled = FindControl(kControlLayout[k].accessible.labelFor)) {
+            static_cast<CaptionLabel*>(controls[k])
+                ->setBuddy(controls[static_cast<std::size_t>(labelled - kControlLayout.data())]);
         }
     }
     std::sort(focusOrder.begin(), focusOrder.end(),
@@ -101,9 +120,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     showGroup(MainForm::ListGroup::Table, ListBoxView::Scroll::ToTop);
     showGroup(MainForm::ListGroup::Results, ListBoxView::Scroll::ToTop);
     showInputLine();
-    // Described once loaded, the lists announce only what the user changes: the rows that the
-    // load put in are what a screen reader finds when it first looks.
-    DescribeControlsForAssistiveTechnology(*this);
     placeOnScreen();
 }
 
@@ -163,9 +179,16 @@ QLineEdit* MainWindow::createInputLine() {
     text2_ = new QLineEdit(this);
     // The length limit is the text box's, applied by the validator so that a cut never splits a
     // character; QLineEdit's own maximum length would cut between two halves of one.
-    text2_->setValidator(new InputLengthValidator(form_.Text2(0), text2_));
+    auto* rule = new InputLengthValidator(form_.Text2(0), text2_);
+    text2_->setValidator(rule);
     text2_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(text2_, &QLineEdit::textEdited, this, &MainWindow::takeEdit);
+    // The limit's refusal is told after the edit.
+    connect(
+        rule, &InputLengthValidator::editCut, this, [this] { Announce(*this, kLimitReached); },
+        Qt::QueuedConnection);
+    QuietSelectionOnFocus(*text2_);
+    KeepClicksBehindKeys(*this);
     return text2_;
 }
 
@@ -200,6 +223,7 @@ void MainWindow::clickButton(ControlIndex index) {
     showGroup(MainForm::ListGroup::Results, ListBoxView::Scroll::ToTop);
     showGroup(MainForm::ListGroup::Table, ListBoxView::Scroll::Keep);
     showInputLine();
+    Announce(*this, ButtonOutcome(form_, index));
 }
 
 void MainWindow::copyRow(MainForm::ListGroup group, ControlIndex index) {

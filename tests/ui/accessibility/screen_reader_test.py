@@ -8,6 +8,7 @@ bus and the display. Keys go to the window as a person's would, through the X se
 
 import os
 import subprocess
+import tempfile
 import time
 import unittest
 
@@ -190,6 +191,134 @@ class ScreenReaderTest(unittest.TestCase):
             self.row_heard("i"),
             ("I", ["I; номер 8, 5x+8 48, mod 26 22, шифър W, 21(y-8) 294, mod 26 8"]))
 
+    def test_5_no_signal_from_the_program_is_rejected_as_ill_formed(self):
+        # libatspi drops a signal whose arguments it cannot read and warns on its stderr, so the
+        # client's stderr is where such a signal shows. The program sends only what someone
+        # listens to.
+        listener = Atspi.EventListener.new(lambda event: None)
+        listener.register("object:children-changed")
+        self.heard.clear()
+        with tempfile.TemporaryFile() as warnings:
+            stderr = os.dup(2)
+            os.dup2(warnings.fileno(), 2)
+            try:
+                self.control(Atspi.Role.PUSH_BUTTON, "Криптирай").do_action(0)
+                wait_until(lambda: self.heard.announcements(), 5)
+                pump(0.5)
+            finally:
+                os.dup2(stderr, 2)
+                os.close(stderr)
+            warnings.seek(0)
+            said = warnings.read().decode(errors="replace")
+        listener.deregister("object:children-changed")
+        self.assertEqual(len(self.heard.announcements()), 1)
+        self.assertNotIn("invalid signature", said.lower())
+
+    def test_6_a_caching_client_reads_each_announcement_in_its_own_words(self):
+        # Inside Atspi.event_main, as in pyatspi's Registry.start(), libatspi answers names from
+        # its cache, which events keep up to date; that is how Orca reads.
+        heard = []
+
+        def hear(event):
+            if (event.source.get_process_id() == PROGRAM and event.detail1
+                    and event.source.get_role() == Atspi.Role.NOTIFICATION):
+                heard.append(event.source.get_child_at_index(0).get_name())
+
+        listener = Atspi.EventListener.new(hear)
+        listener.register("object:state-changed:showing")
+        listener.register("object:property-change:accessible-name")
+        steps = [lambda: self.control(Atspi.Role.PUSH_BUTTON, "Чисти").do_action(0),
+                 lambda: self.control(Atspi.Role.PUSH_BUTTON, "Криптирай").do_action(0),
+                 lambda: self.control(Atspi.Role.PUSH_BUTTON, "Чисти").do_action(0),
+                 Atspi.event_quit]
+
+        def step():
+            steps.pop(0)()
+            return bool(steps)
+
+        GLib.timeout_add(700, step)
+        Atspi.event_main()
+        listener.deregister("object:state-changed:showing")
+        listener.deregister("object:property-change:accessible-name")
+        self.assertEqual(heard, ["Текстът и резултатът са изчистени.",
+                                 "Нищо не е криптирано: в текста няма латински букви.",
+                                 "Текстът и резултатът са изчистени."])
+
+    def test_7_a_refused_edit_is_never_reported_as_inserted(self):
+        line = self.control(Atspi.Role.TEXT, "текст за криптиране")
+        full = "Най-много 40 знака: останалото не е добавено."
+        changes = []
+
+        def hear(event):
+            if event.source == line:
+                changes.append((event.type, event.detail1, event.detail2, event.any_data))
+
+        listener = Atspi.EventListener.new(hear)
+        listener.register("object:text-changed")
+        self.assertTrue(Atspi.Component.grab_focus(line))
+        Atspi.EditableText.set_text_contents(line, "x" * 40)
+        pump(0.5)
+        changes.clear()
+        self.assertEqual(self.press("q"), [full])
+        self.assertEqual(changes, [])
+
+        inserted = [("object:text-changed:insert", 0, 40, "0123456789" * 4)]
+        # A paste longer than the limit, and one far longer, by keys and by a screen reader.
+        for text in ["0123456789" * 6 + "ab", "0123456789" * 100000]:
+            clipboard = subprocess.Popen(["xclip", "-selection", "clipboard", "-quiet"],
+                                         stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
+            clipboard.stdin.write(text.encode())
+            clipboard.stdin.close()
+            pump(0.5)
+            Atspi.EditableText.set_text_contents(line, "")
+            pump(0.5)
+            changes.clear()
+            self.assertEqual(self.press("ctrl+v"), [full])
+            clipboard.kill()
+            clipboard.wait()
+            self.assertEqual(changes, inserted)
+
+            Atspi.EditableText.set_text_contents(line, "")
+            pump(0.5)
+            changes.clear()
+            Atspi.EditableText.insert_text(line, 0, text, len(text))
+            pump(0.5)
+            self.assertEqual(changes, inserted)
+        listener.deregister("object:text-changed")
+
+    def test_8_what_is_typed_before_a_click_is_what_the_click_enciphers(self):
+        # A screen reader listens to every key, as Orca does, and Qt holds each key until the
+        # screen reader has answered; a click right after the keys must still find them typed.
+        line = self.control(Atspi.Role.TEXT, "текст за криптиране")
+        button = self.control(Atspi.Role.PUSH_BUTTON, "Криптирай")
+        def answer(event):
+            time.sleep(0.02)  # a screen reader's time to echo the key
+            return False
+
+        keystrokes = Atspi.DeviceListener.new(answer)
+        kinds = (1 << Atspi.EventType.KEY_PRESSED_EVENT) | (1 << Atspi.EventType.KEY_RELEASED_EVENT)
+        Atspi.register_keystroke_listener(keystrokes, None, 0, kinds,
+                                          Atspi.KeyListenerSyncType.SYNCHRONOUS)
+        self.assertTrue(Atspi.Component.grab_focus(line))
+        Atspi.EditableText.set_text_contents(line, "")
+        box = Atspi.Component.get_extents(button, Atspi.CoordType.SCREEN)
+        pump(0.5)
+        self.heard.clear()
+        subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
+                        str(box.y + box.height // 2)], check=True)
+        # The client answers each key from its main loop while xdotool goes on.
+        for person in (["xdotool", "type", "--delay", "10", "hello"],
+                       ["xdotool", "sleep", "0.05", "click", "1"]):
+            person = subprocess.Popen(person)
+            while person.poll() is None:
+                pump(0.01)
+        wait_until(lambda: self.heard.announcements(), 5)
+        pump(0.5)
+        Atspi.deregister_keystroke_listener(keystrokes, None, 0, kinds)
+        said = self.heard.announcements()
+        self.assertEqual(len(said), 1, (said, Atspi.Text.get_text(line, 0, -1), box.x, box.y))
+        self.assertTrue(said[0].startswith("Текстът HELLO е криптиран в "), said)
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -11,9 +11,9 @@
 #include <QTextDocument>
 #include <cmath>
 
+#include "form/control_layout.h"
 #include "ui/widgets/caption_label.h"
 #include "ui/widgets/colour_button.h"
-#include "ui/window/control_layout.h"
 #include "window_test_support.h"
 
 namespace {

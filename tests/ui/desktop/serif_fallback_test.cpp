@@ -7,7 +7,7 @@
 #include <QFontInfo>
 #include <QPlainTextEdit>
 
-#include "ui/window/control_layout.h"
+#include "form/control_layout.h"
 #include "window_test_support.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "form/control_layout.h"
 #include "ui/widgets/caption_label.h"
 #include "ui/widgets/colour_button.h"
-#include "ui/window/control_layout.h"
 #include "window_test_support.h"
 
 namespace {

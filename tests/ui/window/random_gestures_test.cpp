@@ -15,13 +15,13 @@
 #include <QWheelEvent>
 #include <optional>
 
+#include "form/control_layout.h"
 #include "tests/robustness/checked_form.h"
 #include "tests/robustness/from_environment.h"
 #include "tests/robustness/mixed_text.h"
 #include "tests/robustness/printable.h"
 #include "tests/robustness/random_choices.h"
-#include "ui/window/control_layout.h"
-#include "ui/window/form_scale.h"
+#include "ui/desktop/form_scale.h"
 #include "window_test_support.h"
 
 namespace {
