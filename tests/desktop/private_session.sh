@@ -2,8 +2,9 @@
 # usage: private_session.sh [--xvfb WIDTHxHEIGHT] COMMAND [ARGUMENT...]
 # Runs COMMAND in namespaces of its own, where the X servers and Wayland compositors that it
 # starts take display numbers and sockets that no other program sees (its own /tmp and network
-# namespace), and all of them end when it ends (its own process namespace). With --xvfb, an
-# Xvfb of that screen size is started first and named in DISPLAY. Needs root, or user namespaces.
+# namespace, the latter for the abstract sockets of X), and all of them end when it ends (its own
+# process namespace). With --xvfb, an Xvfb of that screen size (scripts/with-xvfb) is started
+# first and named in DISPLAY. Needs root, or user namespaces.
 set -euo pipefail
 
 if [[ ${AFFINE_PRIVATE_SESSION:-} != 1 ]]; then
@@ -24,21 +25,34 @@ if [[ ${AFFINE_PRIVATE_SESSION:-} != 1 ]]; then
         --propagation "$propagation" env AFFINE_PRIVATE_SESSION=1 "$0" "$@"
 fi
 
+# The X servers and compositors keep their lock files and sockets in /tmp, so the session has a
+# /tmp of its own. Where the command works under /tmp (a project cloned into /tmp, with its build
+# tree), the folders of the real /tmp that hold its working folder, this script and the paths
+# among its arguments are bound into the new /tmp again; the rest of the real /tmp stays out of
+# sight, other X servers' sockets and lock files with it.
+exec {real_tmp}</tmp
 mount -t tmpfs -o mode=1777 tmpfs /tmp
+for path in "$PWD" "$0" "$@"; do
+    [[ $path == /tmp/?* ]] || continue
+    entry=${path#/tmp/}
+    entry=${entry%%/*}
+    [[ -e /tmp/$entry || ! -e /proc/self/fd/$real_tmp/$entry ]] && continue
+    if [[ -d /proc/self/fd/$real_tmp/$entry ]]; then
+        mkdir "/tmp/$entry"
+    else
+        touch "/tmp/$entry"
+    fi
+    # Not canonicalised: the path leads through the descriptor to the real /tmp, while its
+    # canonical form would name the new one.
+    mount --no-canonicalize --bind "/proc/self/fd/$real_tmp/$entry" "/tmp/$entry"
+done
+exec {real_tmp}<&-
 mkdir -m 1777 /tmp/.X11-unix
-export XDG_RUNTIME_DIR=/tmp/runtime
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
+XDG_RUNTIME_DIR=$(mktemp -d /tmp/runtime.XXXXXX)
+export XDG_RUNTIME_DIR
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
 
 if [[ ${1:-} == --xvfb ]]; then
-    Xvfb :40 -screen 0 "${2}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-    # Until the server takes connections, which is a moment after its socket appears; -noreset
-    # keeps it from resetting as that first client leaves.
-    for _ in $(seq 100); do
-        DISPLAY=:40 xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.05
-    done
-    export DISPLAY=:40
-    shift 2
+    exec "$(dirname "$0")/../../scripts/with-xvfb" --screen "$2" "${@:3}"
 fi
 "$@"

@@ -15,6 +15,10 @@
 #include "ui/window/control_object_name.h"
 #include "ui/window/main_window.h"
 
+// How long a test waits for the window to answer: long enough for a sanitizer build on cores
+// that are busy with other work. A passing test waits only as long as the window takes.
+inline constexpr int kDeadlineMs = 90'000;
+
 // The object names of the first `count` controls of an array.
 inline QStringList Names(const char* array, int count) {
     QStringList names;
@@ -94,7 +98,7 @@ class WindowTest : public QObject {
         window_->show();
         // Without a window manager (a bare X server) nothing activates a window but this.
         window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window_.get(), kDeadlineMs));
     }
     void cleanup() { window_.reset(); }
 };

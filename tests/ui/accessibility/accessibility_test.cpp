@@ -191,7 +191,7 @@ class AccessibilityTest final : public WindowTest {
         QAccessibleActionInterface* encrypt = Accessible(find(u"Command1_0"_qs))->actionInterface();
         QVERIFY(encrypt->actionNames().contains(QAccessibleActionInterface::pressAction()));
         encrypt->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(output->childCount(), 12);
+        QTRY_COMPARE_WITH_TIMEOUT(output->childCount(), 12, kDeadlineMs);
         QStringList letters;
         for (int k = 0; k < output->childCount(); ++k) {
             letters << output->child(k)->text(QAccessible::Name);

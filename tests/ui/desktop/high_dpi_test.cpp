@@ -159,7 +159,7 @@ class HighDpiTest final : public WindowTest {
             converted.setDevicePixelRatio(1);
             return converted;
         };
-        const QImage rendered = pixels(QImage(u":/icons/hamburger-64.png"_qs));
+        const QImage rendered = pixels(QImage(QStringLiteral(AFFINE_ICON_64_PNG)));
         QCOMPARE(rendered.size(), QSize(64, 64));
         const QIcon icon = window_->windowIcon();
         QCOMPARE(pixels(icon.pixmap(QSize(32, 32), 2.0).toImage()), rendered);

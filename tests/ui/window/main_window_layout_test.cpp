@@ -250,7 +250,7 @@ class MainWindowLayoutTest final : public WindowTest {
             find(name)->installEventFilter(&counter);
         }
         window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get(), kDeadlineMs));
         click(u"Command1_0"_qs);
         clickRow(list(u"List1_0"_qs), 2);
         click(u"Command1_1"_qs);

@@ -105,7 +105,7 @@ class RandomGesturesTest final : public WindowTest {
         window_ = std::make_unique<MainWindow>();
         window_->show();
         window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window_.get(), kDeadlineMs));
         expected_ = std::make_unique<CheckedForm>();
         placement_ = window_->geometry();
         explanation_ = find<QPlainTextEdit>(u"Text1_0"_qs)->toPlainText();
