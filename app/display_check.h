@@ -10,6 +10,11 @@
 // are passed on as Qt would have printed them. Which displays and platforms to try is Qt's
 // business alone.
 //
+// A display server that goes away gets a line of the same kind: while the application object is
+// made, when Qt warns that the connection broke (Qt exits right after), when the connection turns
+// out closed as the instance ends, and when Qt's X11 plug-in faults reading a reply that never
+// came; later, when Qt warns that the connection broke.
+//
 // Before Qt starts, a QT_SCALE_FACTOR that Qt cannot draw the window at is refused with one line
 // and the same status.
 class DisplayCheck final {
@@ -18,6 +23,10 @@ class DisplayCheck final {
     static constexpr std::string_view kNoDisplayStart =
         "affine-cipher: no graphical display could be opened: ";
     static constexpr int kNoDisplayStatus = 1;
+    // The line, with the same status, when the display server goes away while the program starts
+    // or runs: this, then Qt's reasons.
+    static constexpr std::string_view kDisplayLostStart =
+        "affine-cipher: the display server went away: ";
 
     // The scale factors that Qt draws the window at. Below 1 Qt 6.4 draws widgets wrongly (the
     // text keeps its size, parts of the window stay black): Qt's own factors from the screen are
