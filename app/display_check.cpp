@@ -20,6 +20,9 @@
 #include <utility>
 #include <vector>
 
+// Last: its macros (None, Bool, Status, ...) would clash with names in the headers above.
+#include <X11/Xlib.h>
+
 namespace {
 
 // A message as Qt logged it. The context's strings point into the program's static data, so
@@ -161,17 +164,29 @@ constexpr std::string_view kHungUp = "the connection to it closed while Qt was o
 // is left to the handling there was before.
 struct sigaction segvBefore = {};
 
+// Writes the line for a server that hung up and ends the program, as a signal handler may.
+[[noreturn]] void SayHungUpAndExit() {
+    for (std::string_view part :
+         {DisplayCheck::kDisplayLostStart, kHungUp, std::string_view("\n")}) {
+        [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, part.data(), part.size());
+    }
+    ::_exit(DisplayCheck::kNoDisplayStatus);
+}
+
 void OnSegv(int /*signal*/) {
     if (DisplayServerHungUp()) {
-        for (std::string_view part :
-             {DisplayCheck::kDisplayLostStart, kHungUp, std::string_view("\n")}) {
-            [[maybe_unused]] const ssize_t written =
-                ::write(STDERR_FILENO, part.data(), part.size());
-        }
-        ::_exit(DisplayCheck::kNoDisplayStatus);
+        SayHungUpAndExit();
     }
     // The faulting instruction runs again on return and faults as it would have.
     ::sigaction(SIGSEGV, &segvBefore, nullptr);
+}
+
+// Xlib, which Qt's X11 plug-in opens the display with, ends the program with a line of its own
+// ("X connection to :1 broken ...") when the server goes away before the plug-in has put in its
+// own handler. Xlib takes one handler for the whole program, so this one, put in before Qt
+// starts, is used until then.
+int OnXlibConnectionBroken(Display* /*display*/) {
+    SayHungUpAndExit();
 }
 
 void NoteDisplayServerSockets() {
@@ -194,6 +209,7 @@ void NoteDisplayServerSockets() {
     onSegv.sa_handler = OnSegv;
     sigemptyset(&onSegv.sa_mask);
     ::sigaction(SIGSEGV, &onSegv, &segvBefore);
+    XSetIOErrorHandler(OnXlibConnectionBroken);
 }
 
 // Qt's warning when the connection to the display server breaks. Its X11 and Wayland plug-ins end

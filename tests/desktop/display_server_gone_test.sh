@@ -2,8 +2,9 @@
 # usage: private_session.sh display_server_gone_test.sh PROGRAM
 # affine-cipher started on a display server that goes away while Qt connects to it: weston that
 # stops answering and is then killed, and an X server (Xvfb behind x_relay_that_ends.py) that
-# closes the connection as Qt reads its screens. Either way the program ends with status 1 and
-# one line that says so, not without a word and not with a crash.
+# closes the connection as Xlib opens it or as Qt reads its screens. Each time the program ends
+# with status 1 and one line that says so: not without a word, not in Xlib's words, not with a
+# crash.
 set -uo pipefail
 program=$1
 relay=$(dirname "$0")/x_relay_that_ends.py
@@ -50,13 +51,17 @@ kill -KILL "$weston_pid"
 wait "$program_pid"
 check "weston went away" $?
 
-echo "== the X server closes the connection as Qt reads its screens"
+echo "== the X server closes the connection as Xlib opens it, and as Qt reads its screens"
 Xvfb :60 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 eventually env DISPLAY=:60 xdotool getdisplaygeometry >/dev/null 2>&1
-exec 3< <(python3 "$relay" 61 60)
-read -r -t 10 _ <&3
-DISPLAY=:61 "$program" 2>"$log"
-check "the X server went away" $?
+number=61
+for moment in first-request icc-profile; do
+    exec 3< <(python3 "$relay" $number 60 $moment)
+    read -r -t 10 _ <&3
+    DISPLAY=:$number "$program" 2>"$log"
+    check "the X server went away at the $moment" $?
+    number=$((number + 1))
+done
 
 echo "$failures failed"
 [[ $failures -eq 0 ]]

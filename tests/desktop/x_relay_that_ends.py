@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""usage: x_relay_that_ends.py LISTEN SERVER
+"""usage: x_relay_that_ends.py LISTEN SERVER first-request|icc-profile
 
 An X server that ends at a chosen moment: it takes one client on display :LISTEN, relays its
 requests to the X server on display :SERVER and the answers back, and closes both connections
-when the client asks for the screen's ICC profile (GetProperty of type CARDINAL, 8192 long),
-which Qt's X11 plug-in does as it sets up its screens. Prints "listening" once it takes clients.
+when the client sends its first request after the connection setup (as Xlib opens the display),
+or when it asks for the screen's ICC profile (GetProperty of type CARDINAL, 8192 long), which
+Qt's X11 plug-in does as it sets up its screens. Prints "listening" once it takes clients.
 """
 import select
 import socket
@@ -15,8 +16,15 @@ GET_PROPERTY = 20
 CARDINAL = 6
 
 
+def is_icc_profile(request):
+    if request[0] != GET_PROPERTY:
+        return False
+    kind, _, length = struct.unpack_from("<III", request, 12)
+    return kind == CARDINAL and length == 8192
+
+
 def main():
-    listen_number, server_number = sys.argv[1], sys.argv[2]
+    listen_number, server_number, moment = sys.argv[1], sys.argv[2], sys.argv[3]
     listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
     listener.bind(f"/tmp/.X11-unix/X{listen_number}")
     listener.listen(1)
@@ -59,12 +67,10 @@ def main():
                 size = units * 4
             if len(pending) < size:
                 break
-            if setup_done and pending[0] == GET_PROPERTY:
-                kind, _, length = struct.unpack_from("<III", pending, 12)
-                if kind == CARDINAL and length == 8192:
-                    client.close()
-                    server.close()
-                    return
+            if setup_done and (moment == "first-request" or is_icc_profile(pending)):
+                client.close()
+                server.close()
+                return
             server.sendall(pending[:size])
             pending = pending[size:]
             setup_done = True
