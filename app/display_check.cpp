@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,8 @@ struct HeldMessage {
 
 QtMessageHandler previousHandler = nullptr;
 std::vector<HeldMessage> heldMessages;
+// Qt logs from its own threads too: Qt's Wayland plug-in reads the compositor on one.
+std::mutex heldMutex;
 
 QByteArray Utf8(std::string_view text) {
     return QByteArray(text.data(), qsizetype(text.size()));
@@ -221,6 +224,7 @@ bool SaysDisplayServerWentAway(QtMsgType type, const QString& text) {
 }
 
 void HoldOrExplain(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const std::lock_guard lock(heldMutex);
     if (SaysDisplayServerWentAway(type, text)) {
         Explain(DisplayCheck::kDisplayLostStart, OneLine(context.category, text));
     }
@@ -238,9 +242,12 @@ void HoldOrExplain(QtMsgType type, const QMessageLogContext& context, const QStr
 }
 
 // Once the application object is made, messages go out as Qt prints them, but for a display
-// server that goes away, which gets the program's line.
+// server that goes away, which gets the program's line: Qt's warning that the connection broke,
+// and any message of Qt's that comes once the server has hung up, such as Qt's Wayland plug-in's
+// failure to set up EGL for the window, which comes before that warning.
 void PassOn(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (SaysDisplayServerWentAway(type, text)) {
+    if (SaysDisplayServerWentAway(type, text) || (type != QtDebugMsg && DisplayServerHungUp())) {
+        const std::lock_guard lock(heldMutex);
         Explain(DisplayCheck::kDisplayLostStart, OneLine(context.category, text));
     }
     previousHandler(type, context, text);
@@ -294,11 +301,16 @@ DisplayCheck::~DisplayCheck() {
     // A server that ended while Qt set up its connection may not have been noticed yet: Qt's
     // Wayland plug-in then goes on with a stand-in screen and only ends once the window is made.
     if (DisplayServerHungUp()) {
+        const std::lock_guard lock(heldMutex);
         Explain(DisplayCheck::kDisplayLostStart,
                 QString::fromUtf8(kHungUp.data(), qsizetype(kHungUp.size())));
     }
     qInstallMessageHandler(PassOn);
-    const std::vector<HeldMessage> held = std::exchange(heldMessages, {});
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(heldMutex);
+        held = std::exchange(heldMessages, {});
+    }
     for (const HeldMessage& message : held) {
         const QMessageLogContext context(message.file, message.line, message.function,
                                          message.category);

@@ -13,7 +13,8 @@
 // A display server that goes away gets a line of the same kind: while the application object is
 // made, when Qt warns that the connection broke (Qt exits right after), when the connection turns
 // out closed as the instance ends, and when Qt's X11 plug-in faults reading a reply that never
-// came; later, when Qt warns that the connection broke.
+// came; later, when Qt warns that the connection broke or logs anything once the server has hung
+// up.
 //
 // Before Qt starts, a QT_SCALE_FACTOR that Qt cannot draw the window at is refused with one line
 // and the same status.
