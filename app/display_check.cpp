@@ -192,7 +192,9 @@ int OnXlibConnectionBroken(Display* /*display*/) {
     SayHungUpAndExit();
 }
 
-void NoteDisplayServerSockets() {
+// Notes the sockets open before Qt starts and the compositor's socket, and puts in the handlers
+// above.
+void WatchForDisplayServerGoingAway() {
     AnyDescriptor([](int descriptor) {
         sockaddr_storage address{};
         socklen_t length = sizeof address;
@@ -292,7 +294,7 @@ void RefuseScaleFactorQtCannotUse() {
 
 DisplayCheck::DisplayCheck() {
     RefuseScaleFactorQtCannotUse();
-    NoteDisplayServerSockets();
+    WatchForDisplayServerGoingAway();
     previousHandler = qInstallMessageHandler(HoldOrExplain);
 }
 
