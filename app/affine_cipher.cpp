@@ -3,7 +3,6 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
-#include <QDBusConnection>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -48,15 +47,6 @@ int main(int argc, char** argv) {
         application.emplace(argc, argv);
     }
 
-    // Qt's accessibility bridge connects to the session bus when the window makes its first
-    // button, and the main thread would wait for it there; where the environment names no bus,
-    // libdbus forks the process to run dbus-launch, which finds the X session's bus, and waits for
-    // it: several milliseconds, and the fork even where dbus-launch is not installed. Qt keeps
-    // one connection to the session bus for the whole process, so the bridge finds it made, or
-    // waits only for the rest. Started once the application exists, the connection runs while
-    // the main thread waits for the font configuration below.
-    std::jthread sessionBus = OnSecondCore([] { QDBusConnection::sessionBus(); });
-
     // Fontconfig does not wait for a reading under way but starts another, so the reading ends
     // before the program first uses a font.
     if (fontConfiguration.joinable()) {
@@ -65,11 +55,5 @@ int main(int argc, char** argv) {
     MainWindow::PrepareApplication();
     MainWindow window;
     window.show();
-    const int status = application->exec();
-
-    // The connection made on the other thread is Qt's; the thread ends before the application.
-    if (sessionBus.joinable()) {
-        sessionBus.join();
-    }
-    return status;
+    return application->exec();
 }
