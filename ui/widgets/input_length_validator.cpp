@@ -121,11 +121,17 @@ bool InputLengthValidator::insertFitting(const QString& text) {
 }
 
 bool InputLengthValidator::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != edit_ || edit_->isReadOnly()) {
+    // Only the events that insert text are looked at: the line edit gets others, a focus-out
+    // among them, while it is being destroyed, when it can no longer be asked anything.
+    const QEvent::Type type = event->type();
+    if (watched != edit_ ||
+        (type != QEvent::KeyPress && type != QEvent::MouseButtonRelease &&
+         type != QEvent::ContextMenu) ||
+        edit_->isReadOnly()) {
         return false;
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
-    switch (event->type()) {
+    switch (type) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key == QKeySequence::Paste) {
