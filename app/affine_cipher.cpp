@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     // The desktop entry and icon that the desktop shows for the window.
     QGuiApplication::setDesktopFileName(QStringLiteral(AFFINE_APPLICATION_ID));
 
-    // Made before the threads below and so destroyed after them, also if an exception leaves
+    // Made before the thread below and so destroyed after it, also if an exception leaves
     // main early.
     std::optional<QApplication> application;
 
