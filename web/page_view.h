@@ -1,0 +1,40 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "logic/main_form.h"
+#include "web/input_line.h"
+#include "web/list_element.h"
+
+// The page's view of the form: it holds the form, hands every gesture on the page's controls to
+// the form's handlers and then shows what the form holds, as the desktop window does. The
+// controls are already on the page, filled as a freshly loaded form fills them.
+class PageView final {
+  public:
+    PageView();
+
+    // The gestures, as the page's events deliver them.
+    void Click(const emscripten::val& event);
+    void PointerDown(const emscripten::val& event);
+    void KeyDown(const emscripten::val& event);
+    void Copy(const emscripten::val& event);
+    void BeforeInput(const emscripten::val& event);
+    void Input(const emscripten::val& event);
+
+  private:
+    void ChooseRow(ListElement& list, int row);
+    void ClickButton(ControlIndex index);
+    void ShowGroup(MainForm::ListGroup group, bool rowsReplaced);
+    void Announce(std::u16string_view words);
+    ListElement* ListAt(const emscripten::val& target);
+
+    MainForm form_;
+    std::vector<std::unique_ptr<ListElement>> lists_;
+    std::unique_ptr<InputLine> input_;
+    emscripten::val announcement_;
+    std::string lastPointer_;
+};
