@@ -64,8 +64,9 @@ void InputLine::BeforeInput(const val& event) {
         return;
     }
     val text = event["data"];
-    if (!text.isString() && event["dataTransfer"].isTrue()) {
-        text = event["dataTransfer"].call<val>("getData", std::string("text/plain"));
+    const val transfer = event["dataTransfer"];
+    if (!text.isString() && !transfer.isNull() && !transfer.isUndefined()) {
+        text = transfer.call<val>("getData", std::string("text/plain"));
     }
     if (!text.isString()) {
         return;

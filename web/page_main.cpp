@@ -21,6 +21,12 @@ void OnClick(val event) {
 void OnPointerDown(val event) {
     view->PointerDown(event);
 }
+void OnPointerMove(val event) {
+    view->PointerMove(event);
+}
+void OnPointerUp(val event) {
+    view->PointerUp(event);
+}
 void OnKeyDown(val event) {
     view->KeyDown(event);
 }
@@ -43,6 +49,8 @@ void Listen(const val& target, const char* type, const char* handler) {
 EMSCRIPTEN_BINDINGS(page_events) {
     emscripten::function("onClick", &OnClick);
     emscripten::function("onPointerDown", &OnPointerDown);
+    emscripten::function("onPointerMove", &OnPointerMove);
+    emscripten::function("onPointerUp", &OnPointerUp);
     emscripten::function("onKeyDown", &OnKeyDown);
     emscripten::function("onCopy", &OnCopy);
     emscripten::function("onBeforeInput", &OnBeforeInput);
@@ -56,6 +64,8 @@ int main() {
     const val form = document.call<val>("getElementById", std::string("MainForm"));
     Listen(form, "click", "onClick");
     Listen(form, "pointerdown", "onPointerDown");
+    Listen(form, "pointermove", "onPointerMove");
+    Listen(document, "pointerup", "onPointerUp");
     Listen(form, "keydown", "onKeyDown");
     Listen(form, "beforeinput", "onBeforeInput");
     Listen(form, "input", "onInput");

@@ -63,8 +63,28 @@ void PageView::PointerDown(const val& event) {
         return;
     }
     if (ListElement* list = ListAt(event["target"])) {
-        ChooseRow(*list, list->RowOf(event["target"]));
+        const int row = list->RowOf(event["target"]);
+        // A press below the last row selects nothing and starts no drag.
+        dragged_ = row >= 0 ? list : nullptr;
+        ChooseRow(*list, row);
     }
+}
+
+void PageView::PointerMove(const val& event) {
+    // Dragging with the button down moves the selection with the pointer over the list's rows.
+    if (dragged_ == nullptr || (event["buttons"].as<int>() & 1) == 0) {
+        dragged_ = nullptr;
+        return;
+    }
+    const int row = dragged_->RowOf(event["target"]);
+    if (row >= 0 &&
+        row != form_.List(GroupOf(dragged_->Layout()), dragged_->Layout().index).ListIndex()) {
+        ChooseRow(*dragged_, row);
+    }
+}
+
+void PageView::PointerUp(const val& /*event*/) {
+    dragged_ = nullptr;
 }
 
 void PageView::Click(const val& event) {
@@ -93,6 +113,11 @@ void PageView::Click(const val& event) {
 void PageView::KeyDown(const val& event) {
     ListElement* list = ListAt(event["target"]);
     if (list == nullptr) {
+        return;
+    }
+    // Space leaves the selection alone and does not scroll the list either.
+    if (event["key"].as<std::string>() == " ") {
+        event.call<void>("preventDefault");
         return;
     }
     const int row = list->RowForKey(event);

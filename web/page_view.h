@@ -20,6 +20,8 @@ class PageView final {
     // The gestures, as the page's events deliver them.
     void Click(const emscripten::val& event);
     void PointerDown(const emscripten::val& event);
+    void PointerMove(const emscripten::val& event);
+    void PointerUp(const emscripten::val& event);
     void KeyDown(const emscripten::val& event);
     void Copy(const emscripten::val& event);
     void BeforeInput(const emscripten::val& event);
@@ -37,4 +39,5 @@ class PageView final {
     std::unique_ptr<InputLine> input_;
     emscripten::val announcement_;
     std::string lastPointer_;
+    ListElement* dragged_ = nullptr;
 };
