@@ -56,14 +56,15 @@ void ListElement::ShowSelection() {
 }
 
 void ListElement::ScrollIntoView(int row) {
-    // Rows stand at fixed heights, so where a row is needs no layout.
-    const int top = row * kRowHeightPx;
-    const int shown = Px(layout_.height) - 2 * kListFramePx;
-    const int scrolled = element_["scrollTop"].as<int>();
-    if (top < scrolled) {
-        element_.set("scrollTop", top);
-    } else if (top + kRowHeightPx > scrolled + shown) {
-        element_.set("scrollTop", top + kRowHeightPx - shown);
+    // As the desktop's list, by whole rows: the row comes to the top when it was above the rows
+    // shown, and to the last place shown whole when it was below them. Rows stand at fixed
+    // heights, so where a row is needs no layout.
+    const int shown = WholeRowsShown(layout_);
+    const int top = element_["scrollTop"].as<int>() / kRowHeightPx;
+    if (row < top) {
+        element_.set("scrollTop", row * kRowHeightPx);
+    } else if (row >= top + shown) {
+        element_.set("scrollTop", (row - shown + 1) * kRowHeightPx);
     }
 }
 

@@ -59,7 +59,8 @@ std::string PageStyle() {
     css += ".list>div{height:" + std::to_string(kRowHeightPx) +
            "px;line-height:" + std::to_string(kRowHeightPx - 2) +
            "px;padding-left:2px;white-space:nowrap}";
-    css += ".list>[aria-selected=true]{background:#000080;color:#fff}";
+    // The selected row in the highlight of Qt's default palette, as the desktop shows it.
+    css += ".list>[aria-selected=true]{background:#308cc6;color:#fff}";
     css += ".list:focus>[aria-selected=true]{outline:1px dotted #fff;outline-offset:-1px}";
     css +=
         ".list:focus:not(:has([aria-selected=true]))>:first-child{outline:1px dotted #000;"
