@@ -1,9 +1,10 @@
 #include "logic/cipher_letters.h"
 
-#include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
 #include <cstdint>
+
+#include "logic/case_mapping.h"
 
 void AppendCipherLetters(std::string_view utf8, CipherLetters& into) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(utf8.data());
@@ -30,7 +31,10 @@ void AppendCipherLetters(std::string_view utf8, CipherLetters& into) {
         }
         // Only characters of the basic plane can stand for a letter: the form keeps a character
         // whose upper case would leave its plane as it is.
-        const UChar32 upper = codePoint < 0x10000 ? u_toupper(codePoint) : codePoint;
+        const UChar32 upper =
+            codePoint < 0x10000
+                ? static_cast<UChar32>(SimpleUpperCase(static_cast<char32_t>(codePoint)))
+                : codePoint;
         if (upper >= 'A' && upper <= 'Z') {
             into.letters += static_cast<char>(upper);
         }

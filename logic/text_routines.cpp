@@ -1,9 +1,8 @@
 #include "logic/text_routines.h"
 
-#include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
-#include <cstdint>
+#include "logic/case_mapping.h"
 
 std::u16string NumberText(int value) {
     // Built by hand rather than through a locale-aware stream: the table must read the same
@@ -38,7 +37,7 @@ std::u16string UpperCase(std::u16string_view text) {
     while (position < text.size()) {
         const std::size_t start = position;
         const char32_t codePoint = NextCodePoint(text, position);
-        auto mapped = static_cast<char32_t>(u_toupper(static_cast<UChar32>(codePoint)));
+        char32_t mapped = SimpleUpperCase(codePoint);
         // Every mapping in the character database keeps a code point in its plane; should one
         // ever not, the character stays as it was so that the text keeps its length.
         if ((mapped < 0x10000 ? 1u : 2u) != position - start) {
