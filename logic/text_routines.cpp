@@ -1,8 +1,18 @@
 #include "logic/text_routines.h"
 
-#include <unicode/utf16.h>
-
 #include "logic/case_mapping.h"
+
+namespace {
+
+bool IsLeadSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsTrailSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
 
 std::u16string NumberText(int value) {
     // Built by hand rather than through a locale-aware stream: the table must read the same
@@ -50,7 +60,7 @@ std::u16string UpperCase(std::u16string_view text) {
 
 char32_t NextCodePoint(std::u16string_view text, std::size_t& position) {
     const char16_t unit = text[position++];
-    if (U16_IS_LEAD(unit) && position < text.size() && U16_IS_TRAIL(text[position])) {
+    if (IsLeadSurrogate(unit) && position < text.size() && IsTrailSurrogate(text[position])) {
         const char16_t trail = text[position++];
         return 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
                (static_cast<char32_t>(trail) - 0xDC00);
@@ -69,8 +79,8 @@ void AppendCodePoint(std::u16string& text, char32_t codePoint) {
 }
 
 bool InsidePair(std::u16string_view text, std::size_t position) {
-    return position > 0 && position < text.size() && U16_IS_LEAD(text[position - 1]) &&
-           U16_IS_TRAIL(text[position]);
+    return position > 0 && position < text.size() && IsLeadSurrogate(text[position - 1]) &&
+           IsTrailSurrogate(text[position]);
 }
 
 std::size_t FittingLength(std::u16string_view text, std::size_t room) {
