@@ -1,6 +1,6 @@
 #include "logic/case_mapping.h"
 
-#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 
@@ -21,17 +21,21 @@ struct UpperCaseRun final {
 }  // namespace
 
 char32_t SimpleUpperCase(char32_t codePoint) {
-    // The last run that starts at or before the code point is the only one that can hold it.
-    const auto* next =
-        std::upper_bound(std::begin(kUpperCaseRuns), std::end(kUpperCaseRuns), codePoint,
-                         [](char32_t value, const UpperCaseRun& run) { return value < run.first; });
-    if (next == std::begin(kUpperCaseRuns)) {
+    const char32_t block = codePoint / kUpperCaseBlock;
+    if (block >= std::size(kFirstRunOfBlock)) {
         return codePoint;
     }
-    const UpperCaseRun& run = *std::prev(next);
-    const char32_t distance = codePoint - run.first;
-    if (distance % run.step != 0 || distance / run.step >= run.count) {
-        return codePoint;
+    for (std::size_t i = kFirstRunOfBlock[block]; i < std::size(kUpperCaseRuns); ++i) {
+        const UpperCaseRun& run = kUpperCaseRuns[i];
+        if (codePoint < run.first) {
+            return codePoint;
+        }
+        const char32_t distance = codePoint - run.first;
+        if (distance <= static_cast<char32_t>(run.count - 1) * run.step) {
+            return distance % run.step == 0
+                       ? static_cast<char32_t>(static_cast<std::int32_t>(codePoint) + run.delta)
+                       : codePoint;
+        }
     }
-    return static_cast<char32_t>(static_cast<std::int32_t>(codePoint) + run.delta);
+    return codePoint;
 }
