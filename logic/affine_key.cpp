@@ -22,7 +22,7 @@ std::string Translated(std::string_view letters, const AffineKey& key, bool deci
             static_cast<char>(kLetterA + (decipher ? key.Decipher(x) : key.Encipher(x)));
     }
     std::string result(letters.size(), '\0');
-    std::ranges::transform(letters, result.begin(), [&letterOf](char letter) {
+    std::transform(letters.begin(), letters.end(), result.begin(), [&letterOf](char letter) {
         return letterOf[static_cast<std::size_t>(letter - kLetterA)];
     });
     return result;
@@ -38,7 +38,7 @@ std::optional<AffineKey> AffineKey::Make(int factor, int shift) {
 }
 
 bool AffineKey::IsFactor(int factor) {
-    return std::ranges::find(kFactors, factor) != kFactors.end();
+    return std::find(kFactors.begin(), kFactors.end(), factor) != kFactors.end();
 }
 
 AffineKey AffineKey::ByIndex(int index) {

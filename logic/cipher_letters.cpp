@@ -1,16 +1,14 @@
 #include "logic/cipher_letters.h"
 
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
-
 #include <cstdint>
 
+#include "logic/case_mapping.h"
+#include "logic/utf8.h"
+
 void AppendCipherLetters(std::string_view utf8, CipherLetters& into) {
-    const auto* data = reinterpret_cast<const std::uint8_t*>(utf8.data());
-    const auto length = static_cast<std::int64_t>(utf8.size());
-    std::int64_t offset = 0;
-    while (offset < length) {
-        const std::uint8_t byte = data[offset];
+    std::size_t offset = 0;
+    while (offset < utf8.size()) {
+        const auto byte = static_cast<std::uint8_t>(utf8[offset]);
         // Plain ASCII, nearly all of an English text, needs neither decoding nor case tables.
         if (byte < 0x80) {
             ++offset;
@@ -20,17 +18,16 @@ void AppendCipherLetters(std::string_view utf8, CipherLetters& into) {
             }
             continue;
         }
-        const std::int64_t start = offset;
-        UChar32 codePoint;
-        U8_NEXT(data, offset, length, codePoint);
-        if (codePoint < 0) {
+        const std::size_t start = offset;
+        const char32_t codePoint = NextUtf8CodePoint(utf8, offset);
+        if (codePoint == kIllFormedUtf8) {
             into.valid = false;
-            into.errorOffset = static_cast<std::size_t>(start);
+            into.errorOffset = start;
             return;
         }
         // Only characters of the basic plane can stand for a letter: the form keeps a character
         // whose upper case would leave its plane as it is.
-        const UChar32 upper = codePoint < 0x10000 ? u_toupper(codePoint) : codePoint;
+        const char32_t upper = codePoint < 0x10000 ? SimpleUpperCase(codePoint) : codePoint;
         if (upper >= 'A' && upper <= 'Z') {
             into.letters += static_cast<char>(upper);
         }

@@ -42,7 +42,8 @@ std::vector<RankedKey> RankKeysByEnglishFrequencies(std::string_view cipherLette
         }
         ranking.push_back({key, score});
     }
-    std::ranges::stable_sort(ranking, {}, &RankedKey::score);
+    std::stable_sort(ranking.begin(), ranking.end(),
+                     [](const RankedKey& a, const RankedKey& b) { return a.score < b.score; });
     return ranking;
 }
 
@@ -95,6 +96,7 @@ std::vector<RankedKey> RankKeysByEnglishTrigrams(std::string_view cipherLetters)
                       (kCostEighthsPerBit * static_cast<double>(cipherLetters.size()));
         ranking.push_back({key, score});
     }
-    std::ranges::stable_sort(ranking, {}, &RankedKey::score);
+    std::stable_sort(ranking.begin(), ranking.end(),
+                     [](const RankedKey& a, const RankedKey& b) { return a.score < b.score; });
     return ranking;
 }

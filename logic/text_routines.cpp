@@ -1,9 +1,18 @@
 #include "logic/text_routines.h"
 
-#include <unicode/uchar.h>
-#include <unicode/utf16.h>
+#include "logic/case_mapping.h"
 
-#include <cstdint>
+namespace {
+
+bool IsLeadSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsTrailSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
 
 std::u16string NumberText(int value) {
     // Built by hand rather than through a locale-aware stream: the table must read the same
@@ -38,7 +47,7 @@ std::u16string UpperCase(std::u16string_view text) {
     while (position < text.size()) {
         const std::size_t start = position;
         const char32_t codePoint = NextCodePoint(text, position);
-        auto mapped = static_cast<char32_t>(u_toupper(static_cast<UChar32>(codePoint)));
+        char32_t mapped = SimpleUpperCase(codePoint);
         // Every mapping in the character database keeps a code point in its plane; should one
         // ever not, the character stays as it was so that the text keeps its length.
         if ((mapped < 0x10000 ? 1u : 2u) != position - start) {
@@ -51,7 +60,7 @@ std::u16string UpperCase(std::u16string_view text) {
 
 char32_t NextCodePoint(std::u16string_view text, std::size_t& position) {
     const char16_t unit = text[position++];
-    if (U16_IS_LEAD(unit) && position < text.size() && U16_IS_TRAIL(text[position])) {
+    if (IsLeadSurrogate(unit) && position < text.size() && IsTrailSurrogate(text[position])) {
         const char16_t trail = text[position++];
         return 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
                (static_cast<char32_t>(trail) - 0xDC00);
@@ -70,8 +79,8 @@ void AppendCodePoint(std::u16string& text, char32_t codePoint) {
 }
 
 bool InsidePair(std::u16string_view text, std::size_t position) {
-    return position > 0 && position < text.size() && U16_IS_LEAD(text[position - 1]) &&
-           U16_IS_TRAIL(text[position]);
+    return position > 0 && position < text.size() && IsLeadSurrogate(text[position - 1]) &&
+           IsTrailSurrogate(text[position]);
 }
 
 std::size_t FittingLength(std::u16string_view text, std::size_t room) {

@@ -1,7 +1,5 @@
 #include "logic/utf8.h"
 
-#include <unicode/utf8.h>
-
 #include <cstdint>
 
 #include "logic/text_routines.h"
@@ -29,24 +27,65 @@ void AppendUtf8(std::string& bytes, char32_t codePoint) {
 
 }  // namespace
 
+char32_t NextUtf8CodePoint(std::string_view bytes, std::size_t& offset) {
+    const auto lead = static_cast<std::uint8_t>(bytes[offset++]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    // The well-formed sequences of the Unicode Standard's table 3-7: the lead byte gives the
+    // number of trail bytes and the range of the first of them, which rules out overlong forms,
+    // surrogates and code points past U+10FFFF; every further trail byte is 80 to BF.
+    int trailCount = 0;
+    char32_t codePoint = 0;
+    std::uint8_t low = 0x80;
+    std::uint8_t high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        trailCount = 1;
+        codePoint = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        trailCount = 2;
+        codePoint = lead & 0x0Fu;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        trailCount = 3;
+        codePoint = lead & 0x07u;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return kIllFormedUtf8;
+    }
+    for (; trailCount > 0; --trailCount) {
+        // A byte that does not fit is not taken: it may start the next sequence.
+        if (offset == bytes.size()) {
+            return kIllFormedUtf8;
+        }
+        const auto trail = static_cast<std::uint8_t>(bytes[offset]);
+        if (trail < low || trail > high) {
+            return kIllFormedUtf8;
+        }
+        ++offset;
+        codePoint = codePoint << 6 | (trail & 0x3Fu);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return codePoint;
+}
+
 Utf8Decoding DecodeUtf8(std::string_view bytes) {
     Utf8Decoding result;
     result.text.reserve(bytes.size());
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    // 64-bit offsets: a text of 2 GiB or more is no negative length.
-    const auto length = static_cast<std::int64_t>(bytes.size());
-    std::int64_t offset = 0;
-    while (offset < length) {
-        const std::int64_t start = offset;
-        UChar32 codePoint;
-        U8_NEXT(data, offset, length, codePoint);
-        if (codePoint < 0) {
+    std::size_t offset = 0;
+    while (offset < bytes.size()) {
+        const std::size_t start = offset;
+        const char32_t codePoint = NextUtf8CodePoint(bytes, offset);
+        if (codePoint == kIllFormedUtf8) {
             result.valid = false;
-            result.errorOffset = static_cast<std::size_t>(start);
+            result.errorOffset = start;
             result.text.clear();
             return result;
         }
-        AppendCodePoint(result.text, static_cast<char32_t>(codePoint));
+        AppendCodePoint(result.text, codePoint);
     }
     return result;
 }

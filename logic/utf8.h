@@ -6,6 +6,15 @@
 
 // Conversion between the program's UTF-16 text and the UTF-8 of a terminal.
 
+// What NextUtf8CodePoint returns for ill-formed bytes: no code point at all.
+inline constexpr char32_t kIllFormedUtf8 = 0xFFFFFFFF;
+
+// The code point whose UTF-8 starts at `offset` (before the end of `bytes`), and `offset` moved
+// past it. For ill-formed bytes, kIllFormedUtf8, with `offset` moved past the longest start of a
+// well-formed sequence there, at least one byte: ICU's U8_NEXT and the Unicode Standard's
+// recommended practice, which replace each such stretch with one U+FFFD.
+char32_t NextUtf8CodePoint(std::string_view bytes, std::size_t& offset);
+
 struct Utf8Decoding final {
     std::u16string text;
     bool valid = true;

@@ -58,7 +58,7 @@ TEST(AffineKey, EveryKeyDeciphersWhatItEnciphersAndNoTwoLettersShareACipherLette
         const std::string enciphered = key.Encipher(Alphabet());
         EXPECT_EQ(key.Decipher(enciphered), Alphabet()) << key.Text();
         std::string sorted = enciphered;
-        std::ranges::sort(sorted);
+        std::sort(sorted.begin(), sorted.end());
         EXPECT_EQ(sorted, Alphabet()) << key.Text();
     }
     EXPECT_EQ(AffineKey::ByIndex(0), Key(1, 0));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "logic/design_time_table.h"
 #include "tests/logic/form_snapshot.h"
@@ -23,7 +24,8 @@ Row TableRow(const MainForm& form, int x) {
 
 Row DesignTimeRow(int x) {
     Row row;
-    std::ranges::copy(kDesignTimeTable[static_cast<std::size_t>(x)], row.begin());
+    const auto& designRow = kDesignTimeTable[static_cast<std::size_t>(x)];
+    std::copy(designRow.begin(), designRow.end(), row.begin());
     return row;
 }
 
@@ -108,9 +110,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReferenceTable, CipherColumnsHoldEveryNumberAndLetterOnce) {
     const MainForm form = LoadedForm();
-    EXPECT_TRUE(std::ranges::is_permutation(form.List2(3).Rows(), AlphabetNumbers()));
-    EXPECT_TRUE(std::ranges::is_permutation(form.List2(4).Rows(),
-                                            OneRowPerUnit(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ")));
+    const std::vector<std::u16string>& numbers = form.List2(3).Rows();
+    const std::vector<std::u16string> alphabetNumbers = AlphabetNumbers();
+    EXPECT_TRUE(std::is_permutation(numbers.begin(), numbers.end(), alphabetNumbers.begin(),
+                                    alphabetNumbers.end()));
+    const std::vector<std::u16string>& letters = form.List2(4).Rows();
+    const std::vector<std::u16string> alphabet = OneRowPerUnit(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_TRUE(
+        std::is_permutation(letters.begin(), letters.end(), alphabet.begin(), alphabet.end()));
 }
 
 TEST(ReferenceTable, NegativeDecipherValuesHaveALeadingMinusAndNoBlank) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/case_mapping.h"
 #include "logic/text_routines.h"
 
 namespace {
@@ -34,6 +35,20 @@ TEST(UpperCase, MapsEveryCodePointAsIcuDoesAndKeepsItsLength) {
     }
     EXPECT_TRUE(offenders.empty())
         << offenders.size() << " code points, the first U+" << std::hex << offenders.front();
+}
+
+// The table made from UnicodeData.txt at build time stands in for ICU in both the desktop and the
+// WebAssembly build; a unicode-data package of another Unicode version than ICU's shows here.
+TEST(SimpleUpperCase, AgreesWithIcuOnEveryCodePoint) {
+    std::vector<UChar32> offenders;
+    for (UChar32 c = 0; c <= 0x10FFFF; ++c) {
+        if (SimpleUpperCase(static_cast<char32_t>(c)) != static_cast<char32_t>(u_toupper(c))) {
+            offenders.push_back(c);
+        }
+    }
+    EXPECT_TRUE(offenders.empty())
+        << offenders.size() << " code points, the first U+" << std::hex << offenders.front()
+        << "; ICU has Unicode " << U_UNICODE_VERSION;
 }
 
 // The encryption keeps a character when its upper-case form is one of A to Z. Besides the Latin
