@@ -33,6 +33,7 @@ void ListElement::ShowRows() {
     element_.set("innerHTML", RowsMarkup(id_, model_));
     element_.set("scrollTop", 0);
     shownSelection_ = ListBox::kNoSelection;
+    namedRow_ = ListBox::kNoSelection;
     ShowSelection();
 }
 
@@ -40,6 +41,9 @@ void ListElement::ShowSelection() {
     const int selected = model_.ListIndex();
     if (selected == shownSelection_) {
         return;
+    }
+    if (namedRow_ != selected) {
+        Unname();
     }
     if (model_.HasRow(shownSelection_)) {
         Row(shownSelection_).call<void>("removeAttribute", std::string("aria-selected"));
@@ -53,6 +57,24 @@ void ListElement::ShowSelection() {
         element_.call<void>("removeAttribute", std::string("aria-activedescendant"));
     }
     shownSelection_ = selected;
+}
+
+void ListElement::NameSelected(const std::u16string& words) {
+    const int selected = model_.ListIndex();
+    if (namedRow_ != selected) {
+        Unname();
+    }
+    if (model_.HasRow(selected) && !words.empty()) {
+        Row(selected).call<void>("setAttribute", std::string("aria-label"), JsString(words));
+        namedRow_ = selected;
+    }
+}
+
+void ListElement::Unname() {
+    if (model_.HasRow(namedRow_)) {
+        Row(namedRow_).call<void>("removeAttribute", std::string("aria-label"));
+    }
+    namedRow_ = ListBox::kNoSelection;
 }
 
 void ListElement::ScrollIntoView(int row) {

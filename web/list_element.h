@@ -23,6 +23,11 @@ class ListElement final {
     // The model's selection, shown in place: the row that was highlighted loses its mark, the new
     // one gets it and is scrolled into view. The rows themselves stay as they are.
     void ShowSelection();
+    // The selected row is read with `words` while the list has the focus: its accessible name,
+    // while the row still shows its cell. Only the one row has such a name, so a screen reader
+    // building a line out of the list's rows reads the cells.
+    void NameSelected(const std::u16string& words);
+    void Unname();
 
     // The row a key asks for: Up and Down move by a row, Page Up and Page Down by the rows shown
     // whole, Home and End to the ends, and a typed character to the next row that starts with
@@ -41,6 +46,7 @@ class ListElement final {
     std::string id_;
     emscripten::val element_;
     int shownSelection_;
+    int namedRow_ = ListBox::kNoSelection;
     std::u16string search_;
     double lastTyped_ = -1e9;
 };

@@ -1,5 +1,6 @@
 #include "web/list_markup.h"
 
+#include "form/spoken_words.h"
 #include "web/html_text.h"
 
 std::string RowId(std::string_view listId, int row) {
@@ -11,6 +12,11 @@ std::string RowId(std::string_view listId, int row) {
 
 std::string RowsMarkup(std::string_view listId, const ListBox& list) {
     std::string html;
+    if (list.ListCount() == 0) {
+        html += "<span class=\"spoken\">";
+        AppendHtmlText(html, kEmptyList);
+        html += "</span>";
+    }
     for (int row = 0; row < list.ListCount(); ++row) {
         html += "<div role=\"option\" id=\"";
         html += RowId(listId, row);

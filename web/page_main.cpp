@@ -30,6 +30,12 @@ void OnPointerUp(val event) {
 void OnKeyDown(val event) {
     view->KeyDown(event);
 }
+void OnFocusIn(val event) {
+    view->FocusIn(event);
+}
+void OnFocusOut(val event) {
+    view->FocusOut(event);
+}
 void OnCopy(val event) {
     view->Copy(event);
 }
@@ -52,6 +58,8 @@ EMSCRIPTEN_BINDINGS(page_events) {
     emscripten::function("onPointerMove", &OnPointerMove);
     emscripten::function("onPointerUp", &OnPointerUp);
     emscripten::function("onKeyDown", &OnKeyDown);
+    emscripten::function("onFocusIn", &OnFocusIn);
+    emscripten::function("onFocusOut", &OnFocusOut);
     emscripten::function("onCopy", &OnCopy);
     emscripten::function("onBeforeInput", &OnBeforeInput);
     emscripten::function("onInput", &OnInput);
@@ -67,6 +75,8 @@ int main() {
     Listen(form, "pointermove", "onPointerMove");
     Listen(document, "pointerup", "onPointerUp");
     Listen(form, "keydown", "onKeyDown");
+    Listen(form, "focusin", "onFocusIn");
+    Listen(form, "focusout", "onFocusOut");
     Listen(form, "beforeinput", "onBeforeInput");
     Listen(form, "input", "onInput");
     Listen(form, "compositionend", "onInput");

@@ -1,5 +1,6 @@
 #include "web/page_view.h"
 
+#include <optional>
 #include <string>
 
 #include "form/control_layout.h"
@@ -23,9 +24,19 @@ val ElementById(const std::string& id) {
 PageView::PageView() : announcement_(ElementById("announcement")) {
     // The same form the page's first markup was written from: created, then loaded.
     form_.Form_Load();
+    std::optional<int> first;
+    std::optional<int> last;
     for (const ControlLayout& control : kControlLayout) {
         if (!control.visible) {
             continue;
+        }
+        if (control.tabPosition && (!first || *control.tabPosition < *first)) {
+            first = control.tabPosition;
+            firstFocus_ = ControlName(control.ref());
+        }
+        if (control.tabPosition && (!last || *control.tabPosition > *last)) {
+            last = control.tabPosition;
+            lastFocus_ = ControlName(control.ref());
         }
         if (control.kind == ControlKind::List) {
             lists_.push_back(std::make_unique<ListElement>(
@@ -111,12 +122,25 @@ void PageView::Click(const val& event) {
 }
 
 void PageView::KeyDown(const val& event) {
+    const std::string key = event["key"].as<std::string>();
+    if (key == "Tab" && !event["ctrlKey"].as<bool>() && !event["altKey"].as<bool>() &&
+        !event["metaKey"].as<bool>()) {
+        // Tab goes round the form, as in the desktop window, rather than on into the browser's
+        // own controls.
+        const bool back = event["shiftKey"].as<bool>();
+        const std::string from = event["target"]["id"].as<std::string>();
+        if (from == (back ? firstFocus_ : lastFocus_)) {
+            event.call<void>("preventDefault");
+            ElementById(back ? lastFocus_ : firstFocus_).call<void>("focus");
+        }
+        return;
+    }
     ListElement* list = ListAt(event["target"]);
     if (list == nullptr) {
         return;
     }
     // Space leaves the selection alone and does not scroll the list either.
-    if (event["key"].as<std::string>() == " ") {
+    if (key == " ") {
         event.call<void>("preventDefault");
         return;
     }
@@ -124,6 +148,19 @@ void PageView::KeyDown(const val& event) {
     if (row >= 0) {
         event.call<void>("preventDefault");
         ChooseRow(*list, row);
+    }
+}
+
+void PageView::FocusIn(const val& event) {
+    // The list that takes the focus reads its selected row across its group.
+    if (ListElement* list = ListAt(event["target"])) {
+        list->NameSelected(ReadAcrossOf(*list));
+    }
+}
+
+void PageView::FocusOut(const val& event) {
+    if (ListElement* list = ListAt(event["target"])) {
+        list->Unname();
     }
 }
 
@@ -166,7 +203,17 @@ void PageView::ChooseRow(ListElement& list, int row) {
     }
     const MainForm::ListGroup group = GroupOf(list.Layout());
     form_.UserSelectsRow(group, list.Layout().index, row);
+    // The chosen row is named with its read-across before it is shown selected, so a screen
+    // reader reads it so, once, from the list the user works in; the linked lists only show it.
+    list.NameSelected(ReadAcrossOf(list));
     ShowGroup(group, false);
+}
+
+std::u16string PageView::ReadAcrossOf(const ListElement& list) const {
+    const MainForm::ListGroup group = GroupOf(list.Layout());
+    return ReadAcross(
+        list.Layout().ref(), form_.List(group, list.Layout().index).ListIndex(),
+        [this, group](ControlIndex k) -> const ListBox& { return form_.List(group, k); });
 }
 
 void PageView::ClickButton(ControlIndex index) {

@@ -23,6 +23,8 @@ class PageView final {
     void PointerMove(const emscripten::val& event);
     void PointerUp(const emscripten::val& event);
     void KeyDown(const emscripten::val& event);
+    void FocusIn(const emscripten::val& event);
+    void FocusOut(const emscripten::val& event);
     void Copy(const emscripten::val& event);
     void BeforeInput(const emscripten::val& event);
     void Input(const emscripten::val& event);
@@ -32,6 +34,7 @@ class PageView final {
     void ClickButton(ControlIndex index);
     void ShowGroup(MainForm::ListGroup group, bool rowsReplaced);
     void Announce(std::u16string_view words);
+    std::u16string ReadAcrossOf(const ListElement& list) const;
     ListElement* ListAt(const emscripten::val& target);
 
     MainForm form_;
@@ -39,5 +42,8 @@ class PageView final {
     std::unique_ptr<InputLine> input_;
     emscripten::val announcement_;
     std::string lastPointer_;
+    // The first and the last control of the focus order, between which Tab goes round.
+    std::string firstFocus_;
+    std::string lastFocus_;
     ListElement* dragged_ = nullptr;
 };
