@@ -61,10 +61,15 @@ std::string PageStyle() {
            "px;padding-left:2px;white-space:nowrap}";
     // The selected row in the highlight of Qt's default palette, as the desktop shows it.
     css += ".list>[aria-selected=true]{background:#308cc6;color:#fff}";
+    // The focus frame is where the keyboard acts: the selected row, else the first row, or in
+    // an empty list where its first row would be.
     css += ".list:focus>[aria-selected=true]{outline:1px dotted #fff;outline-offset:-1px}";
     css +=
-        ".list:focus:not(:has([aria-selected=true]))>:first-child{outline:1px dotted #000;"
+        ".list:focus:not(:has([aria-selected=true]))>[role=option]:first-of-type,"
+        ".list:focus:not(:has([role=option]))::before{outline:1px dotted #000;"
         "outline-offset:-1px}";
+    css += ".list:not(:has([role=option]))::before{content:\"\";display:block;height:" +
+           std::to_string(kRowHeightPx) + "px}";
     css += ".input{padding:0 2px}";
     css +=
         ".explanation{padding:3px 3px 1px;resize:none;overflow-x:hidden;overflow-y:scroll;"
