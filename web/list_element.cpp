@@ -34,10 +34,13 @@ void ListElement::ShowRows() {
     element_.set("scrollTop", 0);
     shownSelection_ = ListBox::kNoSelection;
     namedRow_ = ListBox::kNoSelection;
-    ShowSelection();
+    describedRow_ = ListBox::kNoSelection;
+    ShowSelection(false);
+    // Whatever the list's active row was went with the old rows.
+    ShowActiveRow();
 }
 
-void ListElement::ShowSelection() {
+void ListElement::ShowSelection(bool described, bool activeLater) {
     const int selected = model_.ListIndex();
     if (selected == shownSelection_) {
         return;
@@ -45,18 +48,46 @@ void ListElement::ShowSelection() {
     if (namedRow_ != selected) {
         Unname();
     }
+    if (model_.HasRow(describedRow_)) {
+        Row(describedRow_).call<void>("removeAttribute", std::string("aria-describedby"));
+    }
+    describedRow_ = ListBox::kNoSelection;
     if (model_.HasRow(shownSelection_)) {
         Row(shownSelection_).call<void>("removeAttribute", std::string("aria-selected"));
     }
     if (model_.HasRow(selected)) {
+        if (described) {
+            DescribeSelected();
+        }
         Row(selected).call<void>("setAttribute", std::string("aria-selected"), std::string("true"));
+        ScrollIntoView(selected);
+    }
+    shownSelection_ = selected;
+    if (activeLater && model_.HasRow(selected)) {
+        // Handed back to the view by the list's id, so the row is the one selected by then.
+        val::global("setTimeout")(val::module_property("onShowActiveRow"), 0, id_);
+    } else {
+        ShowActiveRow();
+    }
+}
+
+void ListElement::ShowActiveRow() {
+    const int selected = model_.ListIndex();
+    if (model_.HasRow(selected)) {
         element_.call<void>("setAttribute", std::string("aria-activedescendant"),
                             RowId(id_, selected));
-        ScrollIntoView(selected);
     } else {
         element_.call<void>("removeAttribute", std::string("aria-activedescendant"));
     }
-    shownSelection_ = selected;
+}
+
+void ListElement::DescribeSelected() {
+    const int selected = model_.ListIndex();
+    if (model_.HasRow(selected) && describedRow_ != selected) {
+        Row(selected).call<void>("setAttribute", std::string("aria-describedby"),
+                                 DescriptionId(id_));
+        describedRow_ = selected;
+    }
 }
 
 void ListElement::NameSelected(const std::u16string& words) {

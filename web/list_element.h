@@ -21,8 +21,17 @@ class ListElement final {
     // its top.
     void ShowRows();
     // The model's selection, shown in place: the row that was highlighted loses its mark, the new
-    // one gets it and is scrolled into view. The rows themselves stay as they are.
-    void ShowSelection();
+    // one gets it and is scrolled into view. The rows themselves stay as they are. A list the user
+    // is not working in (`described`) has its selected row described with what the column holds,
+    // so that Tab into the list reads heading, row and column once each; the list worked in
+    // names its row instead (NameSelected). The list's active row follows in a later task when
+    // `activeLater`: by then the browser has told a screen reader of the row's new state and
+    // name, which it reads when the active row moves.
+    void ShowSelection(bool described, bool activeLater = false);
+    // The active row is the selected row.
+    void ShowActiveRow();
+    // The list loses the focus: its selected row is described from now on.
+    void DescribeSelected();
     // The selected row is read with `words` while the list has the focus: its accessible name,
     // while the row still shows its cell. Only the one row has such a name, so a screen reader
     // building a line out of the list's rows reads the cells.
@@ -47,6 +56,7 @@ class ListElement final {
     emscripten::val element_;
     int shownSelection_;
     int namedRow_ = ListBox::kNoSelection;
+    int describedRow_ = ListBox::kNoSelection;
     std::u16string search_;
     double lastTyped_ = -1e9;
 };

@@ -10,6 +10,10 @@ std::string RowId(std::string_view listId, int row) {
     return id;
 }
 
+std::string DescriptionId(std::string_view controlId) {
+    return std::string(controlId) + "_description";
+}
+
 std::string RowsMarkup(std::string_view listId, const ListBox& list) {
     std::string html;
     if (list.ListCount() == 0) {

@@ -12,4 +12,6 @@
 // function, so a list shows the same after either.
 
 std::string RowId(std::string_view listId, int row);
+// The hidden element holding what the control with this id is described with.
+std::string DescriptionId(std::string_view controlId);
 std::string RowsMarkup(std::string_view listId, const ListBox& list);

@@ -36,6 +36,9 @@ void OnFocusIn(val event) {
 void OnFocusOut(val event) {
     view->FocusOut(event);
 }
+void OnShowActiveRow(std::string listId) {
+    view->ShowActiveRow(listId);
+}
 void OnCopy(val event) {
     view->Copy(event);
 }
@@ -61,6 +64,7 @@ EMSCRIPTEN_BINDINGS(page_events) {
     emscripten::function("onFocusIn", &OnFocusIn);
     emscripten::function("onFocusOut", &OnFocusOut);
     emscripten::function("onCopy", &OnCopy);
+    emscripten::function("onShowActiveRow", &OnShowActiveRow);
     emscripten::function("onBeforeInput", &OnBeforeInput);
     emscripten::function("onInput", &OnInput);
 }

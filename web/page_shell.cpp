@@ -19,7 +19,7 @@ int FirstTabPosition() {
 }
 
 std::string DescriptionId(const ControlLayout& control) {
-    return ControlName(control.ref()) + "_description";
+    return ::DescriptionId(ControlName(control.ref()));
 }
 
 // The attributes every focusable control has: its id, its place in the focus order, its

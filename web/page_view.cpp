@@ -161,6 +161,15 @@ void PageView::FocusIn(const val& event) {
 void PageView::FocusOut(const val& event) {
     if (ListElement* list = ListAt(event["target"])) {
         list->Unname();
+        list->DescribeSelected();
+    }
+}
+
+void PageView::ShowActiveRow(const std::string& listId) {
+    for (const auto& list : lists_) {
+        if (list->Id() == listId) {
+            list->ShowActiveRow();
+        }
     }
 }
 
@@ -206,7 +215,7 @@ void PageView::ChooseRow(ListElement& list, int row) {
     // The chosen row is named with its read-across before it is shown selected, so a screen
     // reader reads it so, once, from the list the user works in; the linked lists only show it.
     list.NameSelected(ReadAcrossOf(list));
-    ShowGroup(group, false);
+    ShowGroup(group, false, &list);
 }
 
 std::u16string PageView::ReadAcrossOf(const ListElement& list) const {
@@ -225,7 +234,7 @@ void PageView::ClickButton(ControlIndex index) {
     Announce(ButtonOutcome(form_, index));
 }
 
-void PageView::ShowGroup(MainForm::ListGroup group, bool rowsReplaced) {
+void PageView::ShowGroup(MainForm::ListGroup group, bool rowsReplaced, const ListElement* worked) {
     for (const auto& list : lists_) {
         if (GroupOf(list->Layout()) != group) {
             continue;
@@ -233,11 +242,17 @@ void PageView::ShowGroup(MainForm::ListGroup group, bool rowsReplaced) {
         if (rowsReplaced) {
             list->ShowRows();
         } else {
-            list->ShowSelection();
+            const bool isWorked = list.get() == worked;
+            list->ShowSelection(!isWorked, isWorked);
         }
     }
 }
 
 void PageView::Announce(std::u16string_view words) {
-    announcement_.set("textContent", JsString(words));
+    std::u16string text(words);
+    if (markAnnouncement_) {
+        text += u'\u00A0';
+    }
+    markAnnouncement_ = !markAnnouncement_;
+    announcement_.set("textContent", JsString(text));
 }

@@ -27,12 +27,16 @@ class PageView final {
     void FocusOut(const emscripten::val& event);
     void Copy(const emscripten::val& event);
     void BeforeInput(const emscripten::val& event);
+    // Later than the selection it follows: the list's active row.
+    void ShowActiveRow(const std::string& listId);
     void Input(const emscripten::val& event);
 
   private:
     void ChooseRow(ListElement& list, int row);
     void ClickButton(ControlIndex index);
-    void ShowGroup(MainForm::ListGroup group, bool rowsReplaced);
+    // Shows the group's rows or selections; `worked` is the list the user chose a row in.
+    void ShowGroup(MainForm::ListGroup group, bool rowsReplaced,
+                   const ListElement* worked = nullptr);
     void Announce(std::u16string_view words);
     std::u16string ReadAcrossOf(const ListElement& list) const;
     ListElement* ListAt(const emscripten::val& target);
@@ -45,5 +49,9 @@ class PageView final {
     // The first and the last control of the focus order, between which Tab goes round.
     std::string firstFocus_;
     std::string lastFocus_;
+    // Each announcement differs from the one before it, even in the same words, by a no-break
+    // space at the end of every other one: a screen reader drops a live region's text that
+    // equals the text before.
+    bool markAnnouncement_ = false;
     ListElement* dragged_ = nullptr;
 };
