@@ -46,11 +46,15 @@ std::string PageStyle() {
     css +=
         ".label{display:flex;align-items:center;justify-content:center;white-space:nowrap;"
         "overflow:hidden;padding-bottom:4px}";
-    // Lists and text boxes: white in a sunken frame, a vertical scroll bar where needed.
-    const std::string frame = std::to_string(kListFramePx) + "px";
-    css += ".list,.input,.explanation{background:#fff;border:" + frame +
-           " solid;border-color:#808080 #fff #fff #808080;box-shadow:inset 1px 1px #000,"
-           "inset -1px -1px #c0c0c0;outline:none}";
+    // Lists and text boxes: white in the classic sunken frame, in the shades of Qt's default
+    // palette that the desktop draws it in: its outer line the border, its inner line a shadow
+    // over the padding, so rows scrolled to a whole row never cover it. A vertical scroll bar
+    // where needed.
+    static_assert(kListFramePx == 2, "the frame is a border and a padding of one pixel each");
+    css +=
+        ".list,.input,.explanation{background:#fff;border:1px solid;border-color:#9f9f9f #fff "
+        "#fff #9f9f9f;box-shadow:inset 1px 1px #767676,inset -1px -1px #efefef;padding:1px;"
+        "outline:none}";
     css +=
         ".list{overflow-x:hidden;overflow-y:auto;cursor:default;user-select:none;"
         "-webkit-user-select:none;touch-action:pan-y}";
@@ -70,18 +74,18 @@ std::string PageStyle() {
         "outline-offset:-1px}";
     css += ".list:not(:has([role=option]))::before{content:\"\";display:block;height:" +
            std::to_string(kRowHeightPx) + "px}";
-    css += ".input{padding:0 2px}";
+    css += ".input{padding:1px 3px}";
     css +=
-        ".explanation{padding:3px 3px 1px;resize:none;overflow-x:hidden;overflow-y:scroll;"
-        "white-space:pre-wrap}";
+        "#MainForm>.explanation{padding:4px 5px 2px;line-height:19px;resize:none;"
+        "overflow-x:hidden;overflow-y:scroll;white-space:pre-wrap}";
     // Buttons: the face filled with the button's colour in the classic raised bevel, pressed in
     // while held down, with a dotted frame inside while focused.
     css +=
-        ".button{border:2px solid;border-color:#fff #000 #000 #fff;box-shadow:inset -1px -1px "
-        "#808080,inset 1px 1px #dfdfdf;padding:0;color:#000;touch-action:manipulation}";
+        ".button{border:1px solid;border-color:#fff #767676 #767676 #fff;box-shadow:inset -1px "
+        "-1px #9f9f9f,inset 1px 1px #efefef;padding:0;color:#000;touch-action:manipulation}";
     css +=
-        ".button:active{border-color:#000 #fff #fff #000;box-shadow:inset 1px 1px #808080,"
-        "inset -1px -1px #dfdfdf;padding:2px 0 0 2px}";
+        ".button:active{border-color:#767676 #fff #fff #767676;box-shadow:inset 1px 1px "
+        "#9f9f9f,inset -1px -1px #efefef;padding:2px 0 0 2px}";
     css += ".button:focus{outline:1px dotted #000;outline-offset:-6px}";
     // What the page tells a screen reader and shows no one.
     css +=
