@@ -65,6 +65,11 @@ std::string PageStyle() {
            "px;padding-left:2px;white-space:nowrap}";
     // The selected row in the highlight of Qt's default palette, as the desktop shows it.
     css += ".list>[aria-selected=true]{background:#308cc6;color:#fff}";
+    // In a forced high-contrast scheme (Windows) the browser drops backgrounds; the selected row
+    // then takes the scheme's own highlight, or it would not show at all.
+    css +=
+        "@media (forced-colors:active){.list>[aria-selected=true]{forced-color-adjust:none;"
+        "background:Highlight;color:HighlightText}}";
     // The focus frame is where the keyboard acts: the selected row, else the first row, or in
     // an empty list where its first row would be.
     css += ".list:focus>[aria-selected=true]{outline:1px dotted #fff;outline-offset:-1px}";
