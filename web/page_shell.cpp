@@ -2,21 +2,12 @@
 
 #include "form/control_layout.h"
 #include "form/form_layout.h"
+#include "web/focus_order.h"
 #include "web/html_text.h"
 #include "web/list_markup.h"
 #include "web/page_style.h"
 
 namespace {
-
-int FirstTabPosition() {
-    int first = -1;
-    for (const ControlLayout& control : kControlLayout) {
-        if (control.visible && control.tabPosition && (first < 0 || *control.tabPosition < first)) {
-            first = *control.tabPosition;
-        }
-    }
-    return first;
-}
 
 std::string DescriptionId(const ControlLayout& control) {
     return ::DescriptionId(ControlName(control.ref()));
@@ -31,7 +22,7 @@ std::string CommonAttributes(const ControlLayout& control) {
         // elements stay in the order that puts each control over the caption it overlaps.
         html += " tabindex=\"" + std::to_string(*control.tabPosition + 1) + '"';
         // The focus starts in the first control of the order, as the page opens.
-        if (*control.tabPosition == FirstTabPosition()) {
+        if (&control == kFirstInFocusOrder) {
             html += " autofocus";
         }
     }

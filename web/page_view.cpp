@@ -1,10 +1,10 @@
 #include "web/page_view.h"
 
-#include <optional>
 #include <string>
 
 #include "form/control_layout.h"
 #include "form/spoken_words.h"
+#include "web/focus_order.h"
 #include "web/js_text.h"
 
 using emscripten::val;
@@ -21,22 +21,15 @@ val ElementById(const std::string& id) {
 
 }  // namespace
 
-PageView::PageView() : announcement_(ElementById("announcement")) {
+PageView::PageView()
+    : announcement_(ElementById("announcement")),
+      firstFocus_(ControlName(kFirstInFocusOrder->ref())),
+      lastFocus_(ControlName(kLastInFocusOrder->ref())) {
     // The same form the page's first markup was written from: created, then loaded.
     form_.Form_Load();
-    std::optional<int> first;
-    std::optional<int> last;
     for (const ControlLayout& control : kControlLayout) {
         if (!control.visible) {
             continue;
-        }
-        if (control.tabPosition && (!first || *control.tabPosition < *first)) {
-            first = control.tabPosition;
-            firstFocus_ = ControlName(control.ref());
-        }
-        if (control.tabPosition && (!last || *control.tabPosition > *last)) {
-            last = control.tabPosition;
-            lastFocus_ = ControlName(control.ref());
         }
         if (control.kind == ControlKind::List) {
             lists_.push_back(std::make_unique<ListElement>(

@@ -46,7 +46,8 @@ class PageView final {
     std::unique_ptr<InputLine> input_;
     emscripten::val announcement_;
     std::string lastPointer_;
-    // The first and the last control of the focus order, between which Tab goes round.
+    // The ids of the first and the last control of the focus order, between which Tab goes
+    // round.
     std::string firstFocus_;
     std::string lastFocus_;
     // Each announcement differs from the one before it, even in the same words, by a no-break
