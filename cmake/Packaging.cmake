@@ -49,4 +49,15 @@ install(FILES ${compressed_changelog} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/d
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
 
+# The browser page, one HTML file that the web preset builds with emscripten in build-web/, is
+# installed beside the program's other data for whoever wants to copy it to a USB stick or a web
+# site. A tree configured before the page was built still installs it once it is there.
+set(AFFINE_WEB_PAGE ${PROJECT_SOURCE_DIR}/build-web/web/affine-cipher.html
+    CACHE FILEPATH "The browser page that the package installs (cmake --build --preset web)")
+if(NOT EXISTS ${AFFINE_WEB_PAGE})
+    message(STATUS "No browser page at ${AFFINE_WEB_PAGE} yet: build the web preset before "
+                   "packaging")
+endif()
+install(FILES ${AFFINE_WEB_PAGE} DESTINATION ${CMAKE_INSTALL_DATADIR}/affine-cipher OPTIONAL)
+
 include(CPack)

@@ -15,6 +15,10 @@
 inline constexpr std::u16string_view kLimitReached =
     u"Най-много 40 знака: останалото не е добавено.";
 
+// What a list with no rows holds for the ear, where a view must give it something to read: a
+// browser's screen reader says nothing at all of a list box with no children.
+inline constexpr std::u16string_view kEmptyList = u"празен";
+
 // What a click on a button of the form did: for "Криптирай" the text that was enciphered, its
 // cipher text and the number of letters, or that there was nothing to encipher; for "Чисти" that
 // text and results were cleared. Read from the form after the click.
