@@ -80,8 +80,10 @@ const kFirefoxPrefs = {
 };
 
 // A headless browser of the given kind (chromium or firefox) with a profile of its own, which
-// goes when the browser is closed.
-export async function launch(kind, { timeout = 60000 } = {}) {
+// goes when the browser is closed. For a benchmark it draws frames as fast as it can, with no
+// wait for the next 60 Hz frame, and Chromium keeps no compiled script or WebAssembly module in
+// memory from one tab to the next that shares its renderer.
+export async function launch(kind, { timeout = 60000, benchmark = false } = {}) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), `affine-web-${kind}-`));
     const common = { headless: true, timeout, protocolTimeout: timeout, userDataDir: profile };
     let browser;
@@ -91,7 +93,9 @@ export async function launch(kind, { timeout = 60000 } = {}) {
                 ...common,
                 browser: 'chrome',
                 executablePath: '/usr/bin/chromium',
-                args: kChromiumArgs,
+                args: [...kChromiumArgs,
+                       ...(benchmark ? ['--disable-frame-rate-limit', '--disable-gpu-vsync',
+                                    '--js-flags=--no-compilation-cache --no-wasm-native-module-cache-enabled'] : [])],
                 // The lists' scroll bars are part of the window, as on the desktop.
                 ignoreDefaultArgs: ['--headless', '--hide-scrollbars'],
             });
@@ -101,7 +105,7 @@ export async function launch(kind, { timeout = 60000 } = {}) {
                 browser: 'firefox',
                 executablePath: '/usr/bin/firefox-esr',
                 protocol: 'webDriverBiDi',
-                extraPrefsFirefox: kFirefoxPrefs,
+                extraPrefsFirefox: { ...kFirefoxPrefs, ...(benchmark ? { 'layout.frame_rate': 0 } : {}) },
             });
         } else {
             throw new Error(`unknown browser ${kind}; known: ${kBrowsers.join(', ')}`);
