@@ -74,9 +74,6 @@ const kFirefoxPrefs = {
     'toolkit.telemetry.enabled': false,
     'toolkit.telemetry.server': '',
     'toolkit.telemetry.unified': false,
-    // Same clipboard behaviour as a person gets: a page may read what the user pasted.
-    'dom.events.asyncClipboard.readText': true,
-    'dom.events.testing.asyncClipboard': true,
 };
 
 // A headless browser of the given kind (chromium or firefox) with a profile of its own, which
