@@ -170,9 +170,18 @@ export async function openPage(browser, url,
             if (address !== url && !address.startsWith('data:')) requests.push(address);
         });
     }
-    await page.setViewport(viewport);
+    // The client sets the screen's orientation along with the viewport, a command that Firefox
+    // ESR 140 (Debian 12's before 153) does not know; it sets the viewport all the same, which is
+    // checked below.
+    await page.setViewport(viewport).catch((error) => {
+        if (!/unknown command emulation\.setScreenOrientationOverride/.test(error.message)) throw error;
+    });
     await page.goto(url, { waitUntil: 'load' });
     await page.waitForFunction(() => document.documentElement.dataset.ready === '1',
                                { timeout: 20000 });
+    const size = await page.evaluate(() => [window.innerWidth, window.innerHeight]);
+    if (size[0] !== viewport.width || size[1] !== viewport.height) {
+        throw new Error(`the viewport is ${size.join(' x ')}, not ${viewport.width} x ${viewport.height}`);
+    }
     return page;
 }
