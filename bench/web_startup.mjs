@@ -4,10 +4,11 @@
 //
 // The floor is the page as the browser shows it once ready (its lists filled), serialised with
 // every script and the ready mark removed: the same markup, styles and visible texts, nothing to
-// run. Each run opens one of the two from file: in a new tab of a browser started once, the page
-// and the floor taking turns after two unmeasured runs of each. Neither browser caches a file:
-// document; Chromium is started without its in-memory caches of compiled scripts and WebAssembly
-// modules, which a tab sharing the renderer of the run before would otherwise find filled.
+// run. Each run opens one of the two from file: in the same tab of a browser started once, the
+// page and the floor taking turns after two unmeasured runs of each, so that no run waits for a
+// new content process (which would add the same to both and hide the difference). Neither
+// browser caches a file: document; Chromium is started without its in-memory caches of compiled
+// scripts and WebAssembly modules, which the renderer of the run before would otherwise hold.
 //
 // The time of a run is from navigation start (performance.timeOrigin) until the table's lists
 // are filled and painted: a script injected before any of the document's own watches every
@@ -23,7 +24,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { launch, pageUrl } from '../tests/web/browsers.mjs';
+import { launch, pageUrl, setViewport } from '../tests/web/browsers.mjs';
 
 const [pageFile, runsArgument = '20'] = process.argv.slice(2);
 if (!pageFile) {
@@ -47,20 +48,16 @@ const kWatch = `(() => {
     requestAnimationFrame(frame);
 })();`;
 
-async function measure(browser, address) {
-    const page = await browser.newPage();
-    try {
-        await page.setViewport({ width: 800, height: 600 });
-        await page.evaluateOnNewDocument(kWatch);
-        await page.goto(address, { waitUntil: 'load' });
-        await page.waitForFunction(() => window.__affinePainted !== undefined, { timeout: 30000 });
-        return await page.evaluate(() => ({
-            painted: window.__affinePainted,
-            fcp: performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? NaN,
-        }));
-    } finally {
-        await page.close();
-    }
+async function measure(tab, address) {
+    await tab.goto(address, { waitUntil: 'load' });
+    await tab.waitForFunction(() => window.__affinePainted !== undefined, { timeout: 30000 });
+    await tab.waitForFunction(
+        () => performance.getEntriesByName('first-contentful-paint').length > 0,
+        { timeout: 5000 }).catch(() => {});
+    return tab.evaluate(() => ({
+        painted: window.__affinePainted,
+        fcp: performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? NaN,
+    }));
 }
 
 async function makeFloor(browser, folder) {
@@ -85,7 +82,7 @@ async function makeFloor(browser, folder) {
 }
 
 const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
+    const sorted = values.filter((value) => !Number.isNaN(value)).sort((a, b) => a - b);
     const middle = sorted.length >> 1;
     return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
@@ -98,9 +95,12 @@ try {
         try {
             const floor = await makeFloor(browser, folder);
             const times = { page: [], floor: [] };
+            const tab = await browser.newPage();
+            await setViewport(tab, { width: 800, height: 600 });
+            await tab.evaluateOnNewDocument(kWatch);
             for (let run = 0; run < kWarmUp + runs; ++run) {
                 for (const [which, address] of [['page', pageAddress], ['floor', floor.address]]) {
-                    const result = await measure(browser, address);
+                    const result = await measure(tab, address);
                     if (run >= kWarmUp) times[which].push(result);
                 }
             }

@@ -159,6 +159,14 @@ export async function serve(file) {
     };
 }
 
+// The client sets the screen's orientation along with the viewport, a command that Firefox ESR
+// 140 (Debian 12's before 153) does not know; it sets the viewport all the same (openPage checks).
+export async function setViewport(page, viewport) {
+    await page.setViewport(viewport).catch((error) => {
+        if (!/unknown command emulation\.setScreenOrientationOverride/.test(error.message)) throw error;
+    });
+}
+
 // Opens the page in a new tab and waits until the WebAssembly has wired it. Given an array, adds
 // to it every address the tab requests other than the page's own and data: addresses.
 export async function openPage(browser, url,
@@ -170,12 +178,7 @@ export async function openPage(browser, url,
             if (address !== url && !address.startsWith('data:')) requests.push(address);
         });
     }
-    // The client sets the screen's orientation along with the viewport, a command that Firefox
-    // ESR 140 (Debian 12's before 153) does not know; it sets the viewport all the same, which is
-    // checked below.
-    await page.setViewport(viewport).catch((error) => {
-        if (!/unknown command emulation\.setScreenOrientationOverride/.test(error.message)) throw error;
-    });
+    await setViewport(page, viewport);
     await page.goto(url, { waitUntil: 'load' });
     await page.waitForFunction(() => document.documentElement.dataset.ready === '1',
                                { timeout: 20000 });
