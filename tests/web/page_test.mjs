@@ -120,8 +120,8 @@ async function clickRow(page, id, row) {
     await page.mouse.click(target.x + target.width / 2, target.y + target.height / 2);
 }
 
-// What the clipboard holds, read the way a person reads it: pasted into a text area of another
-// tab. Puts text there first when given.
+// The clipboard through a text area in another tab, as a person uses it: given a text, types it
+// there, selects it and copies it; given none, pastes and returns what the clipboard held.
 async function clipboardTab(text) {
     const tab = await browser.newPage();
     await tab.setContent('<textarea id="t" rows="4" cols="80"></textarea>');
