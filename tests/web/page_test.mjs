@@ -227,6 +227,18 @@ describe(`what assistive technology finds in ${kind}`, { timeout: 120000 }, () =
         await page.close();
     });
 
+    it('reads the selected row of the focused list across its group', async () => {
+        const page = await open();
+        const row8 = 'I; номер 8, 5x+8 48, mod 26 22, шифър W, 21(y-8) 294, mod 26 8';
+        await clickRow(page, 'List2_1', 8);
+        assert.deepEqual(await byRole(page, 'option', row8), ['List2_1_row_8']);
+        await page.keyboard.press('ArrowDown');
+        assert.deepEqual(await byRole(page, 'option', 'J; номер 9, 5x+8 53, mod 26 1, шифър B, ' +
+                                                      '21(y-8) -147, mod 26 9'), ['List2_1_row_9']);
+        assert.deepEqual(await byRole(page, 'option', row8), [], 'the row left behind');
+        await page.close();
+    });
+
     it('tells the outcome of each button in the live region', async () => {
         const page = await open();
         await clickControl(page, 'Command1_0');
