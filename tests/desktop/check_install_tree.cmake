@@ -1,5 +1,6 @@
 # Installs the built tree into a scratch prefix and checks what a desktop would find there: the
-# exact set of files, each icon at the size its folder names, and the desktop entry and AppStream
+# exact set of files (the browser page among them, so the web preset must have been built), each
+# icon at the size its folder names, and the desktop entry and AppStream
 # description valid together (appstreamcli validate-tree also finds the entry the description
 # launches).
 # usage: cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DDESKTOP_FILE_VALIDATE=...
@@ -15,6 +16,7 @@ set(icons share/icons/hicolor)
 set(expected
     bin/affine-cipher
     bin/affine-table
+    share/affine-cipher/affine-cipher.html
     share/applications/${APP_ID}.desktop
     share/doc/affine-cipher/changelog.Debian.gz
     share/doc/affine-cipher/copyright
