@@ -99,8 +99,9 @@ std::string PageShell(const MainForm& form, std::string_view iconBase64) {
             html += ControlMarkup(form, control) + '\n';
         }
     }
+    html += "</div>\n<script>" + FitFormScript() + "</script>\n";
     html +=
-        "</div>\n<div id=\"announcement\" class=\"spoken\" role=\"status\" "
+        "<div id=\"announcement\" class=\"spoken\" role=\"status\" "
         "aria-live=\"polite\"></div>\n";
     for (const ControlLayout& control : kControlLayout) {
         if (control.visible && !control.accessible.description.empty()) {

@@ -23,23 +23,16 @@ std::string PxText(int twips) {
 std::string PageStyle() {
     const std::string formWidth = PxText(kFormLayout.clientWidthTwips);
     const std::string formHeight = PxText(kFormLayout.clientHeightTwips);
-    const std::string fitWidth = "tan(atan2(100vw," + formWidth + "))";
-    const std::string fitHeight = "tan(atan2(100vh," + formHeight + "))";
-    const std::string fitDynamicHeight = "tan(atan2(100dvh," + formHeight + "))";
     std::string css;
     css += "html,body{margin:0;height:100%;overflow:hidden;background:" +
            Colour(kFormLayout.background) + "}";
-    // Centred in the page; on a viewport narrower or shorter than the form the whole form is
-    // scaled down to fit (the ratio of two lengths is the tangent of the angle they make), with
-    // the dynamic viewport height where the browser knows it, so a phone's toolbar cuts nothing.
+    // Centred in the page; on a viewport narrower or shorter than the form the page's first
+    // script scales the whole form down to fit (FitFormScript).
     css += "body{display:flex;align-items:center;justify-content:center}";
     css += "#MainForm{position:relative;flex:none;width:" + formWidth + ";height:" + formHeight +
            ";background:" + Colour(kFormLayout.background) +
            ";font:" + std::to_string(kFormLayout.fontPointSize * 4 / 3) +
-           "px \"Times New Roman\",\"Liberation Serif\",serif;color:#000;"
-           "transform:scale(min(1," +
-           fitWidth + "," + fitHeight + "));transform:scale(min(1," + fitWidth + "," +
-           fitDynamicHeight + "))}";
+           "px \"Times New Roman\",\"Liberation Serif\",serif;color:#000}";
     css += "#MainForm>*{position:absolute;box-sizing:border-box;margin:0;font:inherit}";
     // Labels: the caption centred on its colour, its letters rather than its line: a line's
     // height holds blank room above the capitals, so the line is centred a little higher.
@@ -109,4 +102,16 @@ std::string PageStyle() {
         css += '}';
     }
     return css;
+}
+
+std::string FitFormScript() {
+    // Run as the form is parsed, before the first frame, and again whenever the viewport
+    // changes (a phone turned, its toolbar shown or hidden). A script rather than CSS arithmetic
+    // on viewport units, which older phone browsers and Firefox ESR 140 do not compute.
+    return "(()=>{const form=document.getElementById(\"MainForm\");"
+           "const fit=()=>{const scale=Math.min(1,innerWidth/" +
+           std::to_string(Px(kFormLayout.clientWidthTwips)) + ",innerHeight/" +
+           std::to_string(Px(kFormLayout.clientHeightTwips)) +
+           ");form.style.transform=scale<1?\"scale(\"+scale+\")\":\"\";};"
+           "fit();addEventListener(\"resize\",fit);})();";
 }

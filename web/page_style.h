@@ -2,7 +2,9 @@
 
 #include <string>
 
-// The page's style sheet: the form at its size and colour, centred, and scaled down as a whole on
-// a screen too small for it; each shown control at its rectangle in its colours, in the look of
-// the desktop window's classic controls.
+// The page's style sheet: the form at its size and colour, centred; each shown control at its
+// rectangle in its colours, in the look of the desktop window's classic controls.
 std::string PageStyle();
+
+// The script that scales the whole form down on a screen too small for it.
+std::string FitFormScript();
