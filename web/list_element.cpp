@@ -52,7 +52,8 @@ void ListElement::ShowSelection(bool described, bool activeLater) {
         Row(describedRow_).call<void>("removeAttribute", std::string("aria-describedby"));
     }
     describedRow_ = ListBox::kNoSelection;
-    if (model_.HasRow(shownSelection_)) {
+    const bool hadSelection = model_.HasRow(shownSelection_);
+    if (hadSelection) {
         Row(shownSelection_).call<void>("removeAttribute", std::string("aria-selected"));
     }
     if (model_.HasRow(selected)) {
@@ -63,7 +64,9 @@ void ListElement::ShowSelection(bool described, bool activeLater) {
         ScrollIntoView(selected);
     }
     shownSelection_ = selected;
-    if (activeLater && model_.HasRow(selected)) {
+    // A list's first active row goes with its selection: were it late, Firefox would tell of
+    // the row before its name, and Orca would read the bare cell.
+    if (activeLater && hadSelection && model_.HasRow(selected)) {
         // Handed back to the view by the list's id, so the row is the one selected by then.
         val::global("setTimeout")(val::module_property("onShowActiveRow"), 0, id_);
     } else {

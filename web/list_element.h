@@ -25,8 +25,8 @@ class ListElement final {
     // is not working in (`described`) has its selected row described with what the column holds,
     // so that Tab into the list reads heading, row and column once each; the list worked in
     // names its row instead (NameSelected). The list's active row follows in a later task when
-    // `activeLater`: by then the browser has told a screen reader of the row's new state and
-    // name, which it reads when the active row moves.
+    // `activeLater` and the list had a selection before: by then the browser has told a screen
+    // reader of the row's new state and name, which it reads when the active row moves.
     void ShowSelection(bool described, bool activeLater = false);
     // The active row is the selected row.
     void ShowActiveRow();
