@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "logic/text_edit.h"
 #include "logic/text_routines.h"
 #include "web/js_text.h"
 
@@ -96,24 +97,12 @@ void InputLine::AfterInput(const val& event) {
     if (shown == before) {
         return;
     }
-    // The browser leaves its cursor just after what it inserted, so the text after the cursor
-    // is the kept tail, and what comes before the insertion is the common beginning up to there.
-    const std::size_t cursor = std::min(Position(element_, "selectionEnd"), shown.size());
-    std::size_t tail = 0;
-    while (tail < before.size() && tail < shown.size() - cursor &&
-           before[before.size() - 1 - tail] == shown[shown.size() - 1 - tail]) {
-        ++tail;
-    }
-    std::size_t from = 0;
-    while (from < before.size() - tail && from < cursor && before[from] == shown[from]) {
-        ++from;
-    }
-    const std::u16string inserted = shown.substr(from, shown.size() - from - tail);
-    const std::size_t kept = model_.ReplaceRange(from, before.size() - from - tail, inserted);
+    const auto edit = EditBetween(before, shown, Position(element_, "selectionEnd"));
+    const std::size_t kept = model_.ReplaceRange(edit.from, edit.replaced, edit.inserted);
     if (model_.Text() != shown) {
-        ShowEdit(shown, from);
+        ShowEdit(shown, edit.from);
     }
-    if (kept < inserted.size()) {
+    if (kept < edit.inserted.size()) {
         limitReached_();
     }
 }

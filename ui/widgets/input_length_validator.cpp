@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "logic/text_edit.h"
 #include "logic/text_routines.h"
 #include "ui/widgets/to_qstring.h"
 
@@ -37,33 +38,9 @@ QValidator::State InputLengthValidator::validate(QString& input, int& position) 
         return Acceptable;
     }
     // Work out which edit turned the text box's text into `input`, so that the text box's own
-    // rule makes it. The line edit leaves its cursor just after what it inserted, so the text
-    // after the cursor is the kept tail; what comes before the insertion is the common beginning
-    // up to there, and no further than where the cursor or the selection began. Where the
-    // inserted text begins like the text it replaces, the common beginning alone would run into
-    // the edit; read from there, the edit could keep half of a character, or take a unit the
-    // user had selected for old text.
+    // rule makes it.
     const auto cursor = static_cast<std::size_t>(std::clamp<qsizetype>(position, 0, input.size()));
-    std::size_t tail = 0;
-    while (tail < before.size() && tail < after.size() - cursor &&
-           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
-        ++tail;
-    }
-    std::size_t from = 0;
-    while (from < before.size() - tail && from < cursor && before[from] == after[from]) {
-        ++from;
-    }
-    from = std::min(from, editStart_);
-    // An undo can bring back a text that differs from the present one in one half of a
-    // character. A replaced range then takes the whole character, and so does the inserted text.
-    if (from < before.size() - tail) {
-        from -= InsidePair(before, from) ? 1u : 0u;
-        tail -= InsidePair(before, before.size() - tail) ? 1u : 0u;
-    }
-    const std::size_t replaced = before.size() - from - tail;
-    const std::u16string_view inserted =
-        std::u16string_view(after).substr(from, after.size() - from - tail);
-
+    const auto [from, replaced, inserted] = EditBetween(before, after, cursor, editStart_);
     TextBox edited = model_;
     const std::size_t kept = edited.ReplaceRange(from, replaced, inserted);
     if (kept < inserted.size()) {
