@@ -40,7 +40,10 @@ std::size_t Position(const val& element, const char* which) {
 }  // namespace
 
 InputLine::InputLine(val element, TextBox& model, std::function<void()> limitReached)
-    : element_(std::move(element)), model_(model), limitReached_(std::move(limitReached)) {}
+    : element_(std::move(element)), model_(model), limitReached_(std::move(limitReached)) {
+    // What was typed into the line before the view started is kept, through the rule.
+    TakeShownText();
+}
 
 std::u16string InputLine::ElementText() const {
     return FromJsString(element_["value"]);
@@ -92,6 +95,10 @@ void InputLine::AfterInput(const val& event) {
     if (showing_ || event["isComposing"].isTrue()) {
         return;
     }
+    TakeShownText();
+}
+
+void InputLine::TakeShownText() {
     const std::u16string shown = ElementText();
     const std::u16string before = model_.Text();
     if (shown == before) {

@@ -25,6 +25,9 @@ class InputLine final {
     void AfterInput(const emscripten::val& event);
 
   private:
+    // The text box takes the element's text, as the edit that made it from the text box's
+    // text, through the rule.
+    void TakeShownText();
     // Puts the text box's text into the element by the smallest edit, kept in the browser's
     // undo history where the browser can, the cursor after what was inserted.
     void ShowEdit(const std::u16string& before, std::size_t editStart);
