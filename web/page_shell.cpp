@@ -2,6 +2,7 @@
 
 #include "form/control_layout.h"
 #include "form/form_layout.h"
+#include "form/list_group.h"
 #include "web/focus_order.h"
 #include "web/html_text.h"
 #include "web/list_markup.h"
@@ -35,10 +36,6 @@ std::string CommonAttributes(const ControlLayout& control) {
     return html;
 }
 
-const ListBox& ListOf(const MainForm& form, const ControlLayout& control) {
-    return control.name == "List2" ? form.List2(control.index) : form.List1(control.index);
-}
-
 std::string ControlMarkup(const MainForm& form, const ControlLayout& control) {
     const std::string attributes = CommonAttributes(control);
     switch (control.kind) {
@@ -58,7 +55,7 @@ std::string ControlMarkup(const MainForm& form, const ControlLayout& control) {
                     html += " aria-labelledby=\"" + ControlName(heading.ref()) + '"';
                 }
             }
-            const ListBox& list = ListOf(form, control);
+            const ListBox& list = form.List(ListGroupOf(control), control.index);
             if (list.HasRow(list.ListIndex())) {
                 html += " aria-activedescendant=\"" +
                         RowId(ControlName(control.ref()), list.ListIndex()) + '"';

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "form/control_layout.h"
+#include "form/list_group.h"
 #include "form/spoken_words.h"
 #include "web/focus_order.h"
 #include "web/js_text.h"
@@ -10,10 +11,6 @@
 using emscripten::val;
 
 namespace {
-
-MainForm::ListGroup GroupOf(const ControlLayout& list) {
-    return list.name == "List2" ? MainForm::ListGroup::Table : MainForm::ListGroup::Results;
-}
 
 val ElementById(const std::string& id) {
     return val::global("document").call<val>("getElementById", id);
@@ -33,7 +30,7 @@ PageView::PageView()
         }
         if (control.kind == ControlKind::List) {
             lists_.push_back(std::make_unique<ListElement>(
-                control, form_.List(GroupOf(control), control.index)));
+                control, form_.List(ListGroupOf(control), control.index)));
         } else if (control.kind == ControlKind::InputLine) {
             input_ = std::make_unique<InputLine>(ElementById(ControlName(control.ref())),
                                                  form_.Text2(control.index),
@@ -82,7 +79,7 @@ void PageView::PointerMove(const val& event) {
     }
     const int row = dragged_->RowOf(event["target"]);
     if (row >= 0 &&
-        row != form_.List(GroupOf(dragged_->Layout()), dragged_->Layout().index).ListIndex()) {
+        row != form_.List(ListGroupOf(dragged_->Layout()), dragged_->Layout().index).ListIndex()) {
         ChooseRow(*dragged_, row);
     }
 }
@@ -173,7 +170,7 @@ void PageView::Copy(const val& event) {
     if (list == nullptr) {
         return;
     }
-    const MainForm::ListGroup group = GroupOf(list->Layout());
+    const MainForm::ListGroup group = ListGroupOf(list->Layout());
     const int row = form_.List(group, list->Layout().index).ListIndex();
     if (row < 0) {
         return;
@@ -181,7 +178,7 @@ void PageView::Copy(const val& event) {
     std::u16string cells;
     std::u16string_view separator;
     for (const auto& element : lists_) {
-        if (GroupOf(element->Layout()) == group) {
+        if (ListGroupOf(element->Layout()) == group) {
             cells += separator;
             cells += form_.List(group, element->Layout().index).List(row);
             separator = u"\t";
@@ -203,7 +200,7 @@ void PageView::ChooseRow(ListElement& list, int row) {
     if (row < 0) {
         return;
     }
-    const MainForm::ListGroup group = GroupOf(list.Layout());
+    const MainForm::ListGroup group = ListGroupOf(list.Layout());
     form_.UserSelectsRow(group, list.Layout().index, row);
     // The chosen row is named with its read-across before it is shown selected, so a screen
     // reader reads it so, once, from the list the user works in; the linked lists only show it.
@@ -212,7 +209,7 @@ void PageView::ChooseRow(ListElement& list, int row) {
 }
 
 std::u16string PageView::ReadAcrossOf(const ListElement& list) const {
-    const MainForm::ListGroup group = GroupOf(list.Layout());
+    const MainForm::ListGroup group = ListGroupOf(list.Layout());
     return ReadAcross(
         list.Layout().ref(), form_.List(group, list.Layout().index).ListIndex(),
         [this, group](ControlIndex k) -> const ListBox& { return form_.List(group, k); });
@@ -229,7 +226,7 @@ void PageView::ClickButton(ControlIndex index) {
 
 void PageView::ShowGroup(MainForm::ListGroup group, bool rowsReplaced, const ListElement* worked) {
     for (const auto& list : lists_) {
-        if (GroupOf(list->Layout()) != group) {
+        if (ListGroupOf(list->Layout()) != group) {
             continue;
         }
         if (rowsReplaced) {

@@ -15,6 +15,7 @@
 
 #include "form/control_layout.h"
 #include "form/form_layout.h"
+#include "form/list_group.h"
 #include "form/spoken_words.h"
 #include "ui/accessibility/accessibility.h"
 #include "ui/desktop/caption_fit.h"
@@ -38,10 +39,6 @@ QColor Colour(std::uint32_t rgb) {
 
 QRect PixelRect(const ControlLayout& layout, const FormScale& scale) {
     return scale.Rect(layout.left, layout.top, layout.width, layout.height);
-}
-
-MainForm::ListGroup GroupOf(const ControlLayout& layout) {
-    return layout.name == "List2" ? MainForm::ListGroup::Table : MainForm::ListGroup::Results;
 }
 
 }  // namespace
@@ -164,7 +161,7 @@ QWidget* MainWindow::createControl(const ControlLayout& layout) {
 }
 
 ListBoxView* MainWindow::createList(const ControlLayout& layout) {
-    const MainForm::ListGroup group = GroupOf(layout);
+    const MainForm::ListGroup group = ListGroupOf(layout);
     const ControlIndex index = layout.index;
     auto* list = new ListBoxView(form_.List(group, index), this);
     view(group, index) = list;
